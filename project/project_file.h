@@ -1,0 +1,53 @@
+// The project file (.klp): comma-separated text in English units, six lines,
+// plus seventeen lines of irregular cross-section when the tailwater is an
+// irregular channel.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "engine/model.h"
+#include "ui/input/input_form.h"
+
+namespace kelp {
+
+// A project that cannot be read: names the file, the line and the field.
+class ProjectReadError : public std::runtime_error {
+public:
+    ProjectReadError(const std::string& path, int line, const std::string& field,
+                     const std::string& description);
+    int line() const { return line_; }
+    const std::string& field() const { return field_; }
+    // The run time's description alone ("Input past end of file", "Type mismatch").
+    const std::string& description() const { return description_; }
+
+private:
+    int line_;
+    std::string field_;
+    std::string description_;
+};
+
+// A project that cannot be written; the previous file is left as it was.
+class ProjectWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Project text of the model, in the form's units when UnitSystem is metric
+// (the multiplied values in double precision), CR LF line ends.
+std::string ProjectText(const Model& model);
+
+// Writes ProjectText to path through a temporary file beside it, renamed into
+// place, so a failed save never damages the previous file.
+void Write2File(const Model& model, const std::string& path);
+
+// Reads the project text into the model and refills the form (metric
+// division when the form is metric, today's date in the date field, the
+// channel roughness list match). On a failure the values read so far stay in
+// the model, the form is not refilled, and ProjectReadError is thrown.
+void ReadProjectText(const std::string& text, const std::string& path, InputForm& form);
+
+// Opens path and reads it as ReadProjectText does.
+void ReadProjectFile(const std::string& path, InputForm& form);
+
+}  // namespace kelp
