@@ -1,0 +1,148 @@
+// One-discharge analysis: the control cases, the jumps in each section and
+// the outlet values, on culverts set in the model.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "culverts.h"
+
+namespace kelp {
+namespace {
+
+using test::DoubleBox;
+using test::Profile;
+using test::SinglePipe;
+
+float LastStation(const Model& m) { return m.ProfileStation[m.ProfileIndex]; }
+float LastDepth(const Model& m) { return m.ProfileDepth[m.ProfileIndex]; }
+
+TEST(Analysis, JumpInTheOutletSectionDecidedByTheTailwater) {
+    Model m;
+    DoubleBox(m, 230);
+    ASSERT_EQ(AnalyseDischarge(m, 120), ControlCase::Break);
+    EXPECT_EQ(m.JumpFlag, "YES");
+    EXPECT_GT(m.JumpStation, 150.0f);
+    EXPECT_LT(m.JumpStation + m.JumpLength, 240.0f);
+    EXPECT_FLOAT_EQ(LastStation(m), 240);
+    EXPECT_FLOAT_EQ(LastDepth(m), 4.75f);       // level surface from the jump's end
+    EXPECT_FLOAT_EQ(m.OutletDepth, m.TWDepth);  // drowned to the tailwater
+    EXPECT_LT(m.OutletFroude, 1.0f);
+    EXPECT_NEAR(m.VelJumpEnd, m.BarrelQ / (m.BoxSpan * m.CurrentDepth), 1e-4);
+}
+
+TEST(Analysis, LowTailwaterLeavesASupercriticalOutlet) {
+    Model m;
+    DoubleBox(m, 200);
+    ASSERT_EQ(AnalyseDischarge(m, 120), ControlCase::Break);
+    EXPECT_EQ(m.JumpFlag, "NO");
+    EXPECT_EQ(m.OutletDepth, m.CurrentDepth);
+    EXPECT_LT(m.OutletDepth, m.CriticalDepth);
+    EXPECT_GT(m.OutletFroude, 1.0f);
+    EXPECT_FLOAT_EQ(LastStation(m), 240);
+}
+
+TEST(Analysis, JumpInTheSteepSectionCarriesTheTailwaterToTheOutlet) {
+    Model m;
+    DoubleBox(m, 245);
+    ASSERT_EQ(AnalyseDischarge(m, 120), ControlCase::Break);
+    EXPECT_EQ(m.JumpFlag, "YES");
+    EXPECT_GT(m.JumpStation, 30.0f);
+    EXPECT_LT(m.JumpStation, 150.0f);
+    EXPECT_EQ(LastDepth(m), 5.0f);  // the tailwater stands above the crown
+    EXPECT_EQ(m.OutletDepth, 5.0f);
+}
+
+TEST(Analysis, JumpThatWouldEndBeyondTheOutletIsNotRecorded) {
+    Model m;
+    DoubleBox(m, 230);
+    Profile(m, 0, 250, 30, 249.7f, 150, 225.7f, 160, 225.65f);
+    AnalyseDischarge(m, 120);
+    EXPECT_EQ(m.JumpFlag, "NO");
+}
+
+TEST(Analysis, DrownedUpperBreakIsTailwaterControlledAndForgetsTheLastJump) {
+    Model m;
+    DoubleBox(m, 230);
+    AnalyseDischarge(m, 120);
+    ASSERT_EQ(m.JumpFlag, "YES");
+    m.TWElev = 256;  // above the inlet crown
+    ASSERT_EQ(AnalyseDischarge(m, 120), ControlCase::Tailwater);
+    EXPECT_EQ(m.JumpFlag, "NO");
+    EXPECT_EQ(m.JumpStation, 0.0f);
+    EXPECT_EQ(m.JumpLength, 0.0f);
+    EXPECT_EQ(m.OutletDepth, 5.0f);
+    EXPECT_EQ(m.HWElev, m.BreakControlElev);
+    EXPECT_FLOAT_EQ(m.HWDepth, m.HWElev - m.InletElev);
+}
+
+TEST(Analysis, TailwaterControlBeginsAboveTheInletLipPlusCriticalDepth) {
+    Model m;
+    DoubleBox(m, 0);
+    AnalyseDischarge(m, 120);
+    m.TWElev = F32(static_cast<double>(m.InletElev) + m.CriticalDepth);
+    EXPECT_EQ(AnalyseDischarge(m, 120), ControlCase::Inlet);  // no break control at Ein + dc ≥ TW
+    m.TWElev = 255.5f;
+    EXPECT_EQ(AnalyseDischarge(m, 120), ControlCase::Tailwater);
+}
+
+TEST(Analysis, SinglePipeUnderInletControlStartsAtCriticalDepth) {
+    Model m;
+    SinglePipe(m, 20);
+    ASSERT_EQ(AnalyseDischarge(m, 80), ControlCase::Inlet);
+    EXPECT_EQ(m.HWElev, m.InletControlElev);
+    EXPECT_EQ(m.DepthInlet, m.CriticalDepth);
+    EXPECT_EQ(m.DepthUpperBreak, m.CriticalDepth);  // no inlet section to walk
+    EXPECT_EQ(m.UpperBreakPoint, 1.0f);
+    EXPECT_FLOAT_EQ(LastStation(m), 140);
+    EXPECT_NEAR(m.OutletFroude,
+                0.176 * m.BarrelQ / (m.OutletDepth * m.OutletDepth * std::sqrt(4.0)), 1e-4);
+}
+
+TEST(Analysis, AnInletStationOtherThanZeroAnalysesTheSame) {
+    Model at0, at500;
+    DoubleBox(at0, 230);
+    DoubleBox(at500, 230);
+    Profile(at500, 500, 250, 530, 249.7f, 650, 225.7f, 740, 225.25f);
+    AnalyseDischarge(at0, 120);
+    AnalyseDischarge(at500, 120);
+    EXPECT_EQ(at500.JumpFlag, "YES");
+    EXPECT_NEAR(at500.JumpStation, at0.JumpStation, 1e-3);
+    EXPECT_NEAR(at500.OutletDepth, at0.OutletDepth, 1e-4);
+    EXPECT_NEAR(at500.HWElev, at0.HWElev, 1e-3);
+    ASSERT_EQ(at500.ProfileIndex, at0.ProfileIndex);
+    EXPECT_NEAR(LastDepth(at500), LastDepth(at0), 1e-4);
+}
+
+TEST(Analysis, EveryResultIsFiniteAcrossTheDischargeRange) {
+    for (float tw : {200.0f, 230.0f, 245.0f, 252.0f, 256.0f}) {
+        Model m;
+        DoubleBox(m, tw);
+        for (double q = 5; q <= 800; q += 15) {
+            ASSERT_NO_THROW(AnalyseDischarge(m, q)) << tw << " " << q;
+            for (float v : {m.HWElev, m.OutletDepth, m.OutletVelocity, m.OutletFroude,
+                            m.VelInlet, m.VelLowerBreak, m.VelJumpEnd})
+                ASSERT_TRUE(std::isfinite(v)) << tw << " " << q;
+            for (int k = 1; k <= m.ProfileIndex; ++k)
+                ASSERT_TRUE(std::isfinite(m.ProfileDepth[k])) << tw << " " << q << " " << k;
+        }
+    }
+}
+
+TEST(Analysis, FaultsCarryTheirDescription) {
+    Model noBarrels;
+    DoubleBox(noBarrels, 230);
+    noBarrels.NBarrels = 0;
+    try {
+        AnalyseDischarge(noBarrels, 120);
+        FAIL();
+    } catch (const RuntimeFault& f) {
+        EXPECT_STREQ(f.what(), "Division by zero");
+    }
+    Model adverse;
+    DoubleBox(adverse, 230);
+    Profile(adverse, 0, 250, 30, 249.7f, 150, 252, 240, 251.5f);
+    EXPECT_THROW(AnalyseDischarge(adverse, 120), RuntimeFault);
+}
+
+}  // namespace
+}  // namespace kelp
