@@ -24,9 +24,11 @@ std::string JsonFloatText(float value);
 
 // A whole field read as a number: optional blanks, optional sign, digits with
 // an optional point (".5" and "5." allowed), optional exponent. Anything else,
-// and an empty text, is a type mismatch: nullopt.
+// and an empty text, is a type mismatch: nullopt. A number beyond the double
+// range raises the run time's "Overflow"; one too small to hold reads as 0.
 std::optional<double> ParseNumber(std::string_view text);
-// The run time's Val(): the leading number of the text, 0 when there is none.
+// The run time's Val(): the leading number of the text, 0 when there is none
+// (blanks anywhere are skipped, a "D" exponent is read; "Overflow" as above).
 double LeadingNumber(std::string_view text);
 // The discharge's round trip: the float written as FloatText and read back as
 // the double nearest to that text (100.1f arrives as 100.1, not 100.09999847).

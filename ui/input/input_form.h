@@ -29,6 +29,21 @@ inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(Field::Count
 
 // Control name of a field ("txtMinDischarge"), for messages and tests.
 const char* FieldName(Field field);
+// Caption of the label beside a field ("Minimum Discharge"); empty for the
+// fields that have none of their own.
+const char* FieldLabel(Field field);
+
+// Which unit label stands beside a field; the labels of a group change together.
+enum class UnitGroup { None, Discharge, Length, SideSlope, BottomSlope };
+UnitGroup FieldUnitGroup(Field field);
+
+// Captions of the unit labels, English at start.
+struct UnitCaptions {
+    std::string discharge = "cfs";
+    std::string length = "ft";
+    std::string sideSlope = "H:1V";
+    std::string bottomSlope = "ft/ft";
+};
 
 // Background colours as 0xRRGGBB.
 inline constexpr uint32_t kWhite = 0xFFFFFF;
@@ -51,10 +66,13 @@ public:
 
     Model& model() { return model_; }
     const Model& model() const { return model_; }
+    // The date text the form was opened with; Open puts it back into txtDate.
+    const std::string& today() const { return today_; }
 
     const FieldState& field(Field f) const { return fields_[Index(f)]; }
     const std::string& text(Field f) const { return field(f).text; }
-    // Sets a field's text as typed or pasted; sets the document-changed flag.
+    // Sets a field's text as typed, pasted or set by a handler; a text that
+    // differs from the one held sets the document-changed flag.
     void SetText(Field f, std::string text);
 
     // Option choices; each runs its handler (enabling rules, codes).
@@ -94,6 +112,7 @@ public:
     bool PrintEnabled() const { return printEnabled_; }
 
     bool dataChanged = false;
+    UnitCaptions units;
 
 private:
     static std::size_t Index(Field f) { return static_cast<std::size_t>(f); }
@@ -104,6 +123,7 @@ private:
     void ApplyChannelShapeRule();
 
     Model& model_;
+    std::string today_;
     std::array<FieldState, kFieldCount> fields_{};
     std::vector<std::string> inletItems_;
     bool box_ = true;

@@ -1,0 +1,65 @@
+// The input form as a document: the File menu's New, Open, Save, Save As and
+// Exit, the file the form belongs to, whether it changed since it was last
+// saved or opened, and the window title. Every question and dialog goes
+// through Prompts, so the desktop program and the tests drive the same code.
+//
+// No prompt loses work: a Yes in the save prompts takes the form into the
+// model and writes it, and an operation whose save failed or was cancelled
+// stops there instead of discarding the form.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "engine/model.h"
+#include "ui/input/input_form.h"
+#include "ui/input/prompts.h"
+
+namespace kelp {
+
+inline constexpr const char* kUntitled = "UNTITLED";
+
+class Document {
+public:
+    // `today` gives the date text the form puts into its date field each
+    // time it is opened.
+    Document(Model& model, Prompts& prompts, std::function<std::string()> today);
+
+    // The form is replaced when it is closed and shown again (New): a view
+    // takes it from here after every command rather than keeping it.
+    InputForm& form() { return *form_; }
+    const InputForm& form() const { return *form_; }
+
+    const std::string& ProjectFileName() const { return fileName_; }
+    std::string WindowTitle() const { return "KELP : " + fileName_; }
+    bool DataChanged() const { return form_->dataChanged; }
+
+    void New();
+    void Open();
+    void Save();
+    void SaveAs();
+    // True when the program may end; false keeps it running.
+    bool Exit();
+
+private:
+    bool IsUntitled() const;
+    void ReopenForm();
+    bool OverwriteConfirmed(const std::string& path);
+    std::string ChooseSaveTarget();
+    std::string ProjectDialog(bool save);
+    bool WriteTo(const std::string& path);
+    bool SaveAssigned(const std::string& path);
+    bool SaveWithPromptName();
+    bool SaveBeforeOpening();
+    bool ReadsCleanly(const std::string& path);
+    void OpenChosenFile();
+
+    Model& model_;
+    Prompts& prompts_;
+    std::function<std::string()> today_;
+    std::optional<InputForm> form_;
+    std::string fileName_ = kUntitled;
+};
+
+}  // namespace kelp
