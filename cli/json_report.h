@@ -1,0 +1,19 @@
+// The machine-readable answers of kelp-cli: English units, every number the
+// shortest text that reads back to the same 32-bit value.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "engine/analysis.h"
+#include "ui/input/runs.h"
+
+namespace kelp::cli {
+
+using Json = nlohmann::ordered_json;
+
+// The design discharge's results, its profile points and warnings.
+Json DesignJson(const Model& model, ControlCase control);
+// {"rows": [...]} with the eleven rows of the rating table.
+Json RangeJson(const RatingTable& table);
+
+}  // namespace kelp::cli

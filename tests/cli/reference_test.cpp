@@ -1,0 +1,159 @@
+// Runs the built kelp-cli as a user would: the reference projects, the bundled
+// examples and the command line's own errors.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+std::string ReadAll(const fs::path& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+struct CliResult {
+    int status = -1;
+    std::string out, err;
+};
+
+// Output files named after the process: ctest runs test cases side by side.
+fs::path TempFile(const std::string& name) {
+    return fs::path(testing::TempDir()) / ("kelp_" + std::to_string(getpid()) + "_" + name);
+}
+
+CliResult RunCli(std::initializer_list<std::string> args) {
+    fs::path out = TempFile("out.txt");
+    fs::path err = TempFile("err.txt");
+    std::string command = KELP_CLI_PATH;
+    for (const std::string& a : args) command += " '" + a + "'";
+    command += " >'" + out.string() + "' 2>'" + err.string() + "' </dev/null";
+    int raw = std::system(command.c_str());
+    CliResult result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
+    fs::remove(out);
+    fs::remove(err);
+    return result;
+}
+
+json Answer(const std::string& command, const fs::path& project) {
+    CliResult r = RunCli({command, project.string(), "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    return r.status == 0 ? json::parse(r.out) : json::object();
+}
+
+// Numbers agree as 32-bit floats: equal, or within 0.002 absolute or 1e-4
+// relative; texts exactly; arrays element by element; warnings are not compared.
+void ExpectSame(const json& expected, const json& actual, const std::string& where) {
+    if (expected.is_object()) {
+        ASSERT_TRUE(actual.is_object()) << where;
+        ASSERT_EQ(expected.size(), actual.size() - actual.count("Warnings")) << where;
+        for (const auto& [key, value] : expected.items()) {
+            ASSERT_TRUE(actual.contains(key)) << where << "." << key;
+            ExpectSame(value, actual[key], where + "." + key);
+        }
+    } else if (expected.is_array()) {
+        ASSERT_EQ(expected.size(), actual.size()) << where;
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            ExpectSame(expected[i], actual[i], where + "[" + std::to_string(i) + "]");
+    } else if (expected.is_number()) {
+        ASSERT_TRUE(actual.is_number()) << where;
+        float e = expected.get<float>(), a = actual.get<float>();
+        double diff = std::fabs(static_cast<double>(e) - a);
+        EXPECT_TRUE(diff <= 0.002 || diff <= 1e-4 * std::fabs(e)) << where << ": " << e << " vs " << a;
+    } else {
+        EXPECT_EQ(expected, actual) << where;
+    }
+}
+
+TEST(ReferenceProjects, AnswersAndRefusalsMatch) {
+    if (!fs::is_directory(KELP_REFERENCE_DIR)) GTEST_SKIP() << "no reference projects";
+    for (const auto& entry : fs::directory_iterator(KELP_REFERENCE_DIR)) {
+        if (entry.path().extension() != ".klp") continue;
+        for (std::string command : {"design", "range"}) {
+            SCOPED_TRACE(entry.path().filename().string() + " " + command);
+            fs::path stem = entry.path();
+            stem.replace_extension("." + command);
+            if (fs::exists(stem.string() + ".json")) {
+                ExpectSame(json::parse(ReadAll(stem.string() + ".json")), Answer(command, entry.path()), command);
+                continue;
+            }
+            std::istringstream expected(ReadAll(stem.string() + ".err"));
+            std::string exitLine, message;
+            std::getline(expected, exitLine);
+            std::getline(expected, message);
+            CliResult r = RunCli({command, entry.path().string(), "--json"});
+            EXPECT_EQ("exit " + std::to_string(r.status), exitLine);
+            EXPECT_EQ(r.err, message + "\n");
+            EXPECT_TRUE(r.out.empty());
+        }
+    }
+}
+
+TEST(CommandLine, UnreadableFilesAndUsageErrors) {
+    CliResult missing = RunCli({"design", "/nonexistent/culvert.klp"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("/nonexistent/culvert.klp"), std::string::npos) << missing.err;
+    fs::path garbled = TempFile("garbled.klp");
+    std::ofstream(garbled, std::ios::binary) << "\"Garbled\",\"x\",\"y\"\r\n10,abc,30,1\r\n";
+    EXPECT_EQ(RunCli({"range", garbled.string()}).status, 1);
+    fs::remove(garbled);
+
+    for (auto args : {std::initializer_list<std::string>{"design", "x.klp", "--frobnicate"},
+                      {"analyse", "x.klp"}, {"range"}, {}}) {
+        CliResult bad = RunCli(args);
+        EXPECT_EQ(bad.status, 64);
+        EXPECT_NE(bad.err.find("usage: kelp-cli"), std::string::npos) << bad.err;
+    }
+}
+
+fs::path Example(const std::string& name) {
+    return fs::path(KELP_SOURCE_DIR) / "examples" / (name + ".klp");
+}
+
+TEST(Examples, DoubleBoxJumpsInsideTheOutletSection) {
+    json d = Answer("design", Example("double_box_jump_in_barrel"));
+    double lowerBreak = d["InletSectionLength"].get<double>() + d["SteepSectionLength"].get<double>();
+    EXPECT_EQ(d["JumpFlag"], "YES");
+    EXPECT_EQ(d["Control"], 2);
+    EXPECT_GT(d["JumpStation"].get<double>(), lowerBreak);
+    EXPECT_LT(d["JumpStation"].get<double>() + d["JumpLength"].get<double>(),
+              lowerBreak + d["OutletSectionLength"].get<double>());
+}
+
+TEST(Examples, SinglePipeHasNoInletSectionAndRunsUnderInletControl) {
+    json d = Answer("design", Example("single_pipe_broken_back"));
+    EXPECT_EQ(d["InletSectionLength"], 0.0);
+    EXPECT_EQ(d["Control"], 1);
+    EXPECT_EQ(d["DepthUpperBreak"], d["CriticalDepth"]);
+    std::string report = RunCli({"design", Example("single_pipe_broken_back").string()}).out;
+    EXPECT_NE(report.find("Circular"), std::string::npos);
+    EXPECT_EQ(report.find("Break Control Elevation"), std::string::npos);
+}
+
+TEST(Examples, IrregularChannelTailwaterFlowsWithinTheMainChannelAtEveryRow) {
+    const double outletElev = 391.4, rightBank = 396.8;
+    json d = Answer("design", Example("irregular_channel_tailwater"));
+    EXPECT_NEAR(d["TWElev"].get<double>(), outletElev + d["TWDepth"].get<double>(), 1e-3);
+    EXPECT_LT(d["TWElev"].get<double>(), rightBank);
+    json range = Answer("range", Example("irregular_channel_tailwater"));
+    double previous = 0;
+    for (const json& row : range["rows"]) {
+        EXPECT_GT(row["TableTWDepth"].get<double>(), previous);
+        EXPECT_GT(row["TableTWVel"].get<double>(), 0.0);
+        EXPECT_TRUE(row["Warnings"].empty()) << row["TableQ"];  // rated in its normal state
+        previous = row["TableTWDepth"];
+    }
+}
+
+}  // namespace
