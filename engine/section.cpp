@@ -38,20 +38,23 @@ void Track(Search& s, bool below, int& lastSide) {
     lastSide = side;
 }
 
-Search BoxNormalDepth(const Model& m, double slope, double n, int cap) {
-    const float height = m.BoxRise;
-    const double qb = m.BarrelQ;
+// Fixed 0.01 ft steps from the start depth towards the discharge, ending
+// within 0.01 cfs or when the step count passes the cap. `discharge(y, k, s)`
+// gives Q at the depth y and may adjust y, the count k and the record s.
+template <class Discharge>
+Search StepSearch(const Model& m, float start, int cap, float height, Discharge discharge) {
     Search s;
-    float y = F32(height / 2.0);
+    const double qb = m.BarrelQ;
+    float y = start;
     int k = 1;
     int lastSide = 0;
-    double q = BoxDischarge(m.BoxSpan, y, n, slope);
+    double q = discharge(y, k, s);
     double d = std::fabs(qb - q);
     while (d > kTolerance) {
         const bool below = F32(q) < m.BarrelQ;
         Track(s, below, lastSide);
         y = F32(below ? y + kStep : y - kStep);
-        q = BoxDischarge(m.BoxSpan, y, n, slope);
+        q = discharge(y, k, s);
         d = std::fabs(qb - q);
         if (++k > cap) {
             d = 0;
@@ -66,43 +69,33 @@ Search BoxNormalDepth(const Model& m, double slope, double n, int cap) {
     return s;
 }
 
+Search BoxNormalDepth(const Model& m, double slope, double n, int cap) {
+    return StepSearch(m, F32(m.BoxRise / 2.0), cap, m.BoxRise,
+                      [&m, slope, n](float& y, int&, Search&) {
+                          return BoxDischarge(m.BoxSpan, y, n, slope);
+                      });
+}
+
 Search CircleNormalDepth(Model& m, double slope, double n) {
     constexpr int kCap = 350;
     const float diameter = m.PipeDiameter;
-    const double qb = m.BarrelQ;
-    Search s;
-    float y = F32(diameter / 2.0);
-    int k = 1;
-    int lastSide = 0;
-    Section sec = CircleSection(m, diameter, CircleX(y, diameter), kPiDecimal);
-    double q = CircleDischarge(sec, n, slope);
-    double d = std::fabs(qb - q);
-    while (d > kTolerance) {
-        const bool below = F32(q) < m.BarrelQ;
-        Track(s, below, lastSide);
-        y = F32(below ? y + kStep : y - kStep);
-        if (y <= diameter) {
-            float x = CircleX(y, diameter);
-            if (x >= 1.0f) {
-                x = 0.9999f;
-                k = kCap;
-            }
-            sec = CircleSection(m, diameter, x, kPiDecimal);
-        } else {
-            // Above the crown the previous geometry stays in force.
-            y = diameter;
-            s.limited = true;
-        }
-        q = CircleDischarge(sec, n, slope);
-        d = std::fabs(qb - q);
-        if (++k > kCap) {
-            d = 0;
-            s.exhausted = true;
-        }
-    }
-    if (y > diameter) y = diameter;
-    s.depth = y;
-    return s;
+    Section sec;
+    return StepSearch(m, F32(diameter / 2.0), kCap, diameter,
+                      [&m, &sec, diameter, slope, n](float& y, int& k, Search& s) {
+                          if (y <= diameter) {
+                              float x = CircleX(y, diameter);
+                              if (x >= 1.0f) {
+                                  x = 0.9999f;
+                                  k = kCap;
+                              }
+                              sec = CircleSection(m, diameter, x, kPiDecimal);
+                          } else {
+                              // Above the crown the previous geometry stays in force.
+                              y = diameter;
+                              s.limited = true;
+                          }
+                          return CircleDischarge(sec, n, slope);
+                      });
 }
 
 void Warn(Model& m, const Search& s, const char* section) {
