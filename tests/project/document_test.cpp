@@ -1,0 +1,208 @@
+#include "project/document.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "project/project_file.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+#include "ui/input/take_fields.h"
+
+namespace kelp {
+namespace {
+
+using testing::ScriptedPrompts;
+using testing::Slurp;
+using testing::TempDir;
+
+// A project every field of which can be taken.
+void Fill(InputForm& form, const std::string& design) {
+    form.ChooseTWConstant();
+    const std::pair<Field, const char*> texts[] = {
+        {Field::txtMinDischarge, "30"}, {Field::txtMaxDischarge, "400"}, {Field::txtSpan, "8"},
+        {Field::txtRise, "5"}, {Field::txtInletsta, "0"}, {Field::txtInletelev, "250"},
+        {Field::txtUppersta, "30"}, {Field::txtUpperelev, "249.7"}, {Field::txtLowersta, "150"},
+        {Field::txtLowerelev, "225.7"}, {Field::txtOutletsta, "240"},
+        {Field::txtOutletelev, "225.25"}, {Field::txtTWelev, "230"}};
+    for (const auto& [field, text] : texts) form.SetText(field, text);
+    form.SetText(Field::txtDesDischarge, design);
+}
+
+// The design discharge a project file holds (line 2, second field).
+std::string SavedDesign(const std::string& path) {
+    std::string text = Slurp(path);
+    std::size_t line2 = text.find("\r\n") + 2;
+    std::size_t first = text.find(',', line2) + 1;
+    return text.substr(first, text.find(',', first) - first);
+}
+
+class DocumentTest : public ::testing::Test {
+protected:
+    DocumentTest() {
+        Model other;
+        InputForm form(other, "2024-05-01");
+        Fill(form, "150");
+        TakeFields(form, false);
+        Write2File(other, existing);
+    }
+    const std::string& Design() { return doc.form().text(Field::txtDesDischarge); }
+    void OpenExisting() {
+        prompts.files.push_back(existing);
+        doc.Open();
+    }
+
+    TempDir dir;
+    std::string existing = dir / "Existing.klp";
+    Model model;
+    ScriptedPrompts prompts;
+    Document doc{model, prompts, [] { return std::string("2024-05-01"); }};
+};
+
+TEST_F(DocumentTest, NewAsksOnlyForAFilledFormAndAsksAgainOnNoToOverwrite) {
+    EXPECT_EQ(doc.WindowTitle(), "KELP : UNTITLED");
+    doc.form().SetText(Field::txtProject, "P");
+    prompts.files = {""};
+    doc.New();
+    EXPECT_TRUE(prompts.boxes.empty() && prompts.dialogs[0].save && doc.DataChanged());
+    EXPECT_EQ(prompts.dialogs[0].initial, 3);
+    EXPECT_EQ(prompts.dialogs[0].filters[2].description, "KELP Files (*.klp)");
+    EXPECT_EQ(doc.form().text(Field::txtProject), "P");
+
+    Fill(doc.form(), "120");
+    prompts.answers = {Answer::Yes, Answer::No};
+    prompts.files = {existing, dir / "new.klp"};
+    doc.New();
+    EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{
+                                   "Save current file?",
+                                   "File has existed.  Do you wish to\noverwrite this file?"}));
+    EXPECT_EQ(SavedDesign(dir / "new.klp"), "120");
+    EXPECT_EQ(SavedDesign(existing), "150");
+    EXPECT_EQ(Design() + doc.form().text(Field::txtProject), "");
+    EXPECT_FALSE(doc.DataChanged());
+
+    Fill(doc.form(), "130");
+    prompts.answers = {Answer::No};
+    doc.New();
+    EXPECT_EQ(Design(), "");
+    EXPECT_TRUE(prompts.Spent());
+}
+
+TEST_F(DocumentTest, OpenAsksToSaveChangesAndTheYesSavesToTheCurrentFile) {
+    doc.form().SetText(Field::txtDesDischarge, "99");
+    prompts.answers = {Answer::Cancel};
+    doc.Open();
+    EXPECT_TRUE(prompts.dialogs.empty() && doc.DataChanged());
+    EXPECT_EQ(prompts.boxes[0].text, "WISH TO SAVE : UNTITLED BEFORE OPENING OTHER FILE ?");
+
+    // Untitled: the name is asked for, and cancelling it ends the Open.
+    Fill(doc.form(), "110");
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    prompts.files = {"", dir / "first.klp", existing};
+    doc.Open();
+    EXPECT_EQ(prompts.dialogs.size(), 1u);
+    doc.Open();
+    EXPECT_EQ(SavedDesign(dir / "first.klp"), "110");
+    EXPECT_TRUE(prompts.dialogs[1].save && !prompts.dialogs[2].save);
+    EXPECT_EQ(prompts.dialogs[2].filters[0].description, "KELP Files(*.klp)");
+    EXPECT_EQ(Design(), "150");
+    EXPECT_EQ(doc.WindowTitle(), "KELP : " + existing);
+    EXPECT_FALSE(doc.DataChanged());
+
+    // After an Open the Yes writes the opened file, without a dialog.
+    doc.form().SetText(Field::txtDesDischarge, "160");
+    prompts.answers = {Answer::Yes};
+    prompts.files = {""};
+    doc.Open();
+    EXPECT_EQ(SavedDesign(existing), "160");
+    EXPECT_EQ(prompts.dialogs.size(), 4u);
+
+    // No drops the changes; a name that does not exist reads nothing.
+    doc.form().SetText(Field::txtDesDischarge, "170");
+    prompts.answers = {Answer::No};
+    prompts.files = {dir / "none.klp"};
+    doc.Open();
+    EXPECT_EQ(doc.ProjectFileName(), dir / "none.klp");
+    EXPECT_EQ(Design(), "170");
+    EXPECT_EQ(prompts.boxes.size(), 5u);
+    EXPECT_TRUE(prompts.Spent());
+}
+
+TEST_F(DocumentTest, SaveAsksEachTimeWhileUntitledAndSaveAsRenamesTheDocument) {
+    Fill(doc.form(), "120");
+    std::string target = dir / "target.klp";
+    prompts.files = {target, target};
+    prompts.answers = {Answer::Yes};
+    doc.Save();
+    EXPECT_FALSE(doc.DataChanged());
+    doc.Save();
+    EXPECT_EQ(prompts.dialogs.size(), 2u);
+    EXPECT_EQ(doc.WindowTitle(), "KELP : UNTITLED");
+
+    prompts.files = {existing, target};
+    prompts.answers = {Answer::No, Answer::Yes};
+    doc.SaveAs();
+    EXPECT_EQ(doc.ProjectFileName(), "UNTITLED");
+    doc.form().SetText(Field::txtDesDischarge, "125");
+    doc.SaveAs();
+    EXPECT_EQ(doc.WindowTitle(), "KELP : " + target);
+    doc.form().SetText(Field::txtDesDischarge, "126");
+    doc.Save();
+    EXPECT_EQ(SavedDesign(target), "126");
+    EXPECT_EQ(prompts.dialogs.size(), 4u);
+
+    doc.form().SetText(Field::txtSpan, "wide");
+    doc.Save();
+    prompts.files = {dir / "other.klp"};
+    doc.SaveAs();
+    EXPECT_EQ(prompts.boxes.back().text, "Error:Type mismatch occurred in SaveAs");
+    EXPECT_EQ(prompts.boxes[prompts.boxes.size() - 2].text, "Input data is insufficient !");
+    EXPECT_EQ(SavedDesign(target), "126");
+    EXPECT_TRUE(doc.DataChanged());
+}
+
+TEST_F(DocumentTest, FailedSaveAndUnreadableFileLeaveEverythingAsItWas) {
+    OpenExisting();
+    std::filesystem::create_directory(existing + ".kelp-tmp");  // blocks the write
+    doc.form().SetText(Field::txtDesDischarge, "180");
+    doc.Save();
+    EXPECT_EQ(prompts.boxes.back().text.rfind("Error has occurred in Write2File : ", 0), 0u);
+    EXPECT_EQ(SavedDesign(existing), "150");
+    EXPECT_TRUE(doc.DataChanged());
+
+    std::string cut = dir / "cut.klp";
+    testing::Spit(cut, "\"A\",\"B\",\"C\"\r\n1,2,3,1\r\n9");
+    prompts.answers = {Answer::No};
+    prompts.files = {cut};
+    doc.Open();
+    EXPECT_EQ(prompts.boxes.back().text, " Program Error: Input past end of file RadingTheFile ");
+    EXPECT_EQ(Design(), "180");
+    EXPECT_EQ(model.DesignQ, 180.0f);
+    EXPECT_EQ(doc.ProjectFileName(), existing);
+}
+
+TEST_F(DocumentTest, ExitCancelKeepsRunningAndYesSavesToTheCurrentFile) {
+    EXPECT_TRUE(doc.Exit());
+    Fill(doc.form(), "120");
+    prompts.answers = {Answer::Cancel, Answer::Yes, Answer::Yes};
+    prompts.files = {"", dir / "exit.klp"};
+    EXPECT_FALSE(doc.Exit());
+    EXPECT_EQ(prompts.boxes[0].text, "WISH TO SAVE FILE BEFORE EXITING ?");
+    EXPECT_EQ(prompts.boxes[0].icon, Icon::Question);
+    EXPECT_FALSE(doc.Exit());  // the name was not given: nothing to lose
+    EXPECT_TRUE(doc.Exit());
+    EXPECT_EQ(SavedDesign(dir / "exit.klp"), "120");
+    EXPECT_EQ(doc.WindowTitle(), "KELP : " + dir / "exit.klp");
+
+    OpenExisting();
+    doc.form().SetText(Field::txtDesDischarge, "190");
+    prompts.answers = {Answer::No, Answer::Yes};
+    EXPECT_TRUE(doc.Exit());
+    EXPECT_EQ(SavedDesign(existing), "150");
+    EXPECT_TRUE(doc.Exit());
+    EXPECT_EQ(SavedDesign(existing), "190");
+    EXPECT_TRUE(prompts.Spent());
+}
+
+}  // namespace
+}  // namespace kelp

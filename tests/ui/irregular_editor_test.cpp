@@ -1,0 +1,137 @@
+#include "ui/input/irregular_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/number_text.h"
+#include "project/project_file.h"
+#include "support/scripted_prompts.h"
+
+namespace kelp {
+namespace {
+
+using testing::ScriptedPrompts;
+
+// A stored section: five points in feet, both overbanks.
+void StoreSection(Model& m) {
+    const float sta[] = {0, 10, 20, 30, 40}, elev[] = {105, 100.1f, 98, 100.3f, 106};
+    for (long i = 1; i <= 5; ++i) m.IrrSta[i] = sta[i - 1], m.IrrElev[i] = elev[i - 1];
+    m.IrrCount = 5, m.IrrOption = 2, m.IrrLeftBank = 2, m.IrrRightBank = 4;
+    m.IrrN[1] = 0.05f, m.IrrN[2] = 0.035f, m.IrrN[3] = 0.06f, m.IrrSlope = 0.002f;
+}
+
+class IrregularEditorTest : public ::testing::Test {
+protected:
+    IrregularEditorTest() { StoreSection(model); }
+    Model model;
+    IrregularEditor editor{model};
+    ScriptedPrompts prompts;
+};
+
+TEST_F(IrregularEditorTest, OptionsShowTheirBanksAndNValuesAndCountShowsRows) {
+    editor.Load();
+    EXPECT_EQ(editor.Option(), 2);
+    EXPECT_EQ(editor.text(IrrBox::txtCOPT) + " " + editor.text(IrrBox::txtNmain), "2 0.035");
+    struct Case { int option; bool left, right; };
+    for (Case c : {Case{1, true, false}, Case{2, true, true}, Case{3, false, true},
+                   Case{4, false, false}}) {
+        editor.ChooseOption(c.option);
+        EXPECT_EQ(editor.Visible(IrrBox::txtLLP), c.left) << c.option;
+        EXPECT_EQ(editor.Visible(IrrBox::txtNleft), c.left) << c.option;
+        EXPECT_EQ(editor.Visible(IrrBox::txtRP), c.right) << c.option;
+        EXPECT_EQ(editor.Visible(IrrBox::txtNright), c.right) << c.option;
+        EXPECT_TRUE(editor.Visible(IrrBox::txtNmain));
+        EXPECT_FALSE(editor.Visible(IrrBox::txtCOPT));
+    }
+    const std::pair<const char*, int> counts[] = {{"5", 5}, {"2", 3}, {"40", 15}};
+    for (auto [count, last] : counts) {
+        editor.SetText(IrrBox::txtNIRC, count);
+        editor.CountFocusLost();
+        for (int row = 1; row <= IrregularEditor::kRows; ++row)
+            EXPECT_EQ(editor.RowVisible(row), row <= last) << count << " row " << row;
+    }
+    // The single main channel hides the banks, whose values are still saved.
+    editor.SetText(IrrBox::txtNIRC, "5");
+    ASSERT_TRUE(editor.SaveAndExit(prompts));
+    EXPECT_EQ(model.IrrOption, 4);
+    EXPECT_EQ(model.IrrLeftBank, 2);
+    EXPECT_EQ(model.IrrRightBank, 4);
+}
+
+TEST_F(IrregularEditorTest, CountCheckAndANonNumberWriteNothing) {
+    editor.Load();
+    for (const char* count : {"2", "16", "3", "15"}) {
+        editor.SetText(IrrBox::txtNIRC, count);
+        editor.CheckCount(prompts);
+    }
+    EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"Number of Cross-Sections must be >= 3",
+                                                         "Number of Cross-Sections must be <= 15"}));
+    editor.SetText(IrrBox::txtSlope, "0.01");
+    editor.SetStationText(2, "12");
+    editor.SetElevationText(15, "x");
+    prompts.boxes.clear();
+    EXPECT_FALSE(editor.SaveAndExit(prompts));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Input data is insufficient !"});
+    EXPECT_EQ(model.IrrSlope, 0.002f);
+    EXPECT_EQ(model.IrrSta[2], 10.0f);
+    EXPECT_EQ(editor.StationText(2), "12");
+    editor.SetElevationText(15, "7");
+    EXPECT_TRUE(editor.SaveAndExit(prompts));
+    EXPECT_EQ(model.IrrCount, 15);
+    EXPECT_EQ(model.IrrSta[2], 12.0f);
+    EXPECT_EQ(model.IrrElev[15], 7.0f);  // hidden rows are saved too
+}
+
+TEST_F(IrregularEditorTest, MetricShowsMetresAndWritesBackOnlyEditedBoxes) {
+    model.UnitSystem = 2;
+    editor.Load();
+    EXPECT_EQ(editor.StationHeading(), "Station (m)");
+    EXPECT_EQ(editor.StationText(2), "3.048037");
+    EXPECT_EQ(editor.ElevationText(2), FloatText(F32(100.1 / 3.2808)));
+    editor.SetElevationText(3, "30");
+    ASSERT_TRUE(editor.SaveAndExit(prompts));
+    EXPECT_EQ(model.IrrElev[2], 100.1f);  // unedited: exactly as stored
+    EXPECT_EQ(model.IrrElev[3], F32(30 * 3.2808));
+
+    // A unit switch shows the stored points in "0.00" and leaves them alone.
+    editor.ShowUnits(false);
+    EXPECT_EQ(editor.ElevationText(2), "100.10");
+    EXPECT_EQ(editor.StationHeading(), "Station (ft)");
+    editor.ShowUnits(true);
+    EXPECT_EQ(editor.StationText(2), "3.05");
+    editor.ShowUnits(false);
+    EXPECT_EQ(editor.StationText(2), "10.00");
+    EXPECT_EQ(editor.StationText(15), "0.00");
+    EXPECT_EQ(model.IrrSta[2], 10.0f);
+}
+
+TEST_F(IrregularEditorTest, SectionRoundTripsThroughTheProjectFile) {
+    InputForm form(model, "2024-05-01");
+    OpenIrregularEditor(form, editor);
+    EXPECT_EQ(form.TailwaterOption(), 3);
+    EXPECT_EQ(form.text(Field::txtTWbottom), "");
+    editor.SetText(IrrBox::txtNIRC, "3");
+    editor.SetStationText(3, "20.25");
+    ASSERT_TRUE(editor.SaveAndExit(prompts));
+    std::string text = ProjectText(model);
+    std::size_t lines = 0;
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
+    EXPECT_EQ(lines, 23u);
+
+    Model reread;
+    InputForm again(reread, "2024-05-01");
+    ReadProjectText(text, "p.klp", again);
+    IrregularEditor shown(reread);
+    shown.Load();
+    editor.Load();
+    EXPECT_EQ(shown.text(IrrBox::txtNIRC), "3");
+    EXPECT_EQ(shown.text(IrrBox::txtNright), editor.text(IrrBox::txtNright));
+    for (int row = 1; row <= IrregularEditor::kRows; ++row) {
+        EXPECT_EQ(shown.StationText(row), editor.StationText(row)) << row;
+        EXPECT_EQ(shown.ElevationText(row), editor.ElevationText(row)) << row;
+    }
+    EXPECT_EQ(shown.StationText(3), "20.25");
+    EXPECT_EQ(shown.ElevationText(5), "106");
+}
+
+}  // namespace
+}  // namespace kelp
