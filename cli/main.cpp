@@ -17,6 +17,7 @@
 #include "cli/text_report.h"
 #include "project/project_file.h"
 #include "ui/input/runs.h"
+#include "ui/results/hy8_files.h"
 
 namespace {
 
@@ -24,13 +25,17 @@ constexpr int kExitReadError = 1;
 constexpr int kExitRefused = 2;
 constexpr int kExitFault = 3;
 constexpr int kExitUsage = 64;
-constexpr const char* kUsage = "usage: kelp-cli design|range FILE.klp [--json] [--metric]";
+constexpr const char* kUsage =
+    "usage: kelp-cli design|range FILE.klp [--json] [--metric]\n"
+    "       kelp-cli hy8 FILE.klp --name NAME --dir DIR";
 
 struct Options {
     std::string command;
     std::string path;
     bool json = false;
     bool metric = false;
+    std::string hy8Name;
+    std::string hy8Dir;
 };
 
 // The form puts today's date into its date field when a project is opened.
@@ -74,6 +79,21 @@ int Range(kelp::InputForm& form, const Options& options) {
     return 0;
 }
 
+// Hands the design discharge to HY-8: the culvert input and performance files,
+// written into DIR without starting anything.
+int Hy8(kelp::InputForm& form, const Options& options) {
+    if (int status = ReportOutcome(kelp::RunDesign(form))) return status;
+    try {
+        kelp::WriteHy8Files(form.model(), options.hy8Name, options.hy8Dir,
+                            kelp::Hy8DateText(kelp::LocalDate()));
+    } catch (const kelp::Hy8Fault& fault) {
+        std::cerr << "Error " << fault.number() << ": " << fault.what()
+                  << " occurred while writing the HY-8 files\n";
+        return kExitFault;
+    }
+    return 0;
+}
+
 int Analyse(const Options& options) {
     kelp::Model model;
     kelp::InputForm form(model, Today());
@@ -83,6 +103,7 @@ int Analyse(const Options& options) {
         std::cerr << error.what() << '\n';
         return kExitReadError;
     }
+    if (options.command == "hy8") return Hy8(form, options);
     return options.command == "design" ? Design(form, options) : Range(form, options);
 }
 
@@ -99,6 +120,10 @@ std::optional<int> Parse(int argc, char** argv, Options& options) {
         sub->add_flag("--json", options.json, "Print one JSON object in English units");
         sub->add_flag("--metric", options.metric, "Show the report in metric units");
     }
+    CLI::App* hy8 = app.add_subcommand("hy8", "Write the HY-8 input and performance files");
+    hy8->add_option("file", options.path, "Project file (.klp)")->required();
+    hy8->add_option("--name", options.hy8Name, "Base name of the two files")->required();
+    hy8->add_option("--dir", options.hy8Dir, "Folder to write them into")->required();
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& done) {
