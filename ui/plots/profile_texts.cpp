@@ -1,0 +1,89 @@
+#include "ui/plots/profile_texts.h"
+
+#include "engine/number_text.h"
+#include "ui/input/catalogues.h"
+#include "ui/results/display_units.h"
+
+namespace kelp {
+
+namespace {
+
+constexpr const char* kLengthPattern = "0.00";
+constexpr const char* kSlopePattern = "0.0000";
+
+class TextMaker {
+public:
+    TextMaker(const Model& m, bool metric) : m_(m), u_(UnitsFor(metric ? 2 : 1)) {}
+
+    std::string Length(float feet) const {
+        return FormatNumber(u_.Length(feet), kLengthPattern) + " " + u_.length;
+    }
+
+    std::string Slope(double slope) const {
+        return FormatNumber(slope, kSlopePattern) + (u_.metric ? " m/m" : " ft/ft");
+    }
+
+    std::vector<std::string> Project() const {
+        std::string q = FormatNumber(u_.Discharge(m_.AnalysisQ), u_.metric ? "0.000" : "0.0");
+        return {"Project: " + m_.ProjectName, "Location: " + m_.ProjectLocation,
+                "Date: " + m_.ProjectDate, "Q = " + q + " " + u_.discharge};
+    }
+
+    std::vector<std::string> Culvert() const {
+        std::vector<std::string> lines;
+        if (m_.CulvertShape == 1) {
+            lines = {"Circle Pipe Culvert", "Diameter=" + Length(m_.PipeDiameter)};
+        } else {
+            lines = {"Concrete Box Culvert", "Span (per barrel)= " + Length(m_.BoxSpan),
+                     "Rise= " + Length(m_.BoxRise)};
+        }
+        lines.push_back("Number of Barrels= " + FloatText(m_.NBarrels));
+        lines.push_back("Culvert Material: " + Material());
+        lines.push_back("Rough. Coeff.= " + FloatText(m_.CulvertN));
+        lines.push_back("Outlet Sec. Rough. Coeff.= " + FloatText(m_.OutletN));
+        return lines;
+    }
+
+    std::vector<std::string> Results() const {
+        std::vector<std::string> lines;
+        if (m_.UpperBreakSta > m_.InletSta)
+            lines.push_back("Inlet Section Slope= " + Slope(m_.ShownInletSlope));
+        lines.push_back("Steep Section Slope= " + Slope(m_.ShownSteepSlope));
+        lines.push_back("Outlet Section Slope= " + Slope(m_.ShownOutletSlope));
+        lines.push_back("Headwater El.= " + Length(m_.HWElev));
+        lines.push_back("Tailwater El.= " + Length(m_.TWElev));
+        lines.push_back("Hydraulic Jump? " + m_.JumpFlag);
+        if (m_.JumpFlag == "YES") {
+            lines.push_back("Jump Station= " + Length(m_.JumpStation) + " from inlet");
+            lines.push_back("Jump Length= " + Length(m_.JumpLength));
+        }
+        return lines;
+    }
+
+    std::string Unit() const { return std::string("(") + u_.length + ")"; }
+
+private:
+    // A box is always concrete; an unknown pipe code reads as the last material.
+    std::string Material() const {
+        if (m_.CulvertShape != 1) return std::string(kConcrete);
+        const PipeMaterialEntry* entry = PipeMaterialByCode(m_.PipeMaterial);
+        return std::string(entry ? entry->text : kPipeMaterials.back().text);
+    }
+
+    const Model& m_;
+    DisplayUnits u_;
+};
+
+}  // namespace
+
+ProfileTexts BuildProfileTexts(const Model& model, bool metric) {
+    TextMaker t(model, metric);
+    return {"WATER SURFACE PROFILE", t.Project(),           t.Culvert(), t.Results(),
+            "STATION" + t.Unit(),    "ELEVATION" + t.Unit()};
+}
+
+std::string ExaggerationText(double factor) {
+    return "Vertical exaggeration " + FormatNumber(factor, "0") + ":1";
+}
+
+}  // namespace kelp

@@ -1,0 +1,25 @@
+// The words and numbers printed around the water-surface profile, in the unit
+// shown. Pure data: the picture draws exactly these lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/model.h"
+
+namespace kelp {
+
+struct ProfileTexts {
+    std::string title;
+    std::vector<std::string> project;  // project lines and the discharge
+    std::vector<std::string> culvert;  // barrel, material, roughness
+    std::vector<std::string> results;  // slopes, headwater, tailwater, jump
+    std::string xTitle, yTitle;
+};
+
+ProfileTexts BuildProfileTexts(const Model& model, bool metric);
+
+// "Vertical exaggeration 10:1" for a factor of 10.
+std::string ExaggerationText(double factor);
+
+}  // namespace kelp

@@ -1,0 +1,87 @@
+#include "ui/plots/rating_curve_data.h"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/number_text.h"
+#include "ui/results/display_units.h"
+
+namespace kelp {
+
+namespace {
+
+using Column = std::array<float, 12> RatingTable::*;
+
+struct CurveKindInfo {
+    const char* title;
+    const char* quantity;
+    Column column;
+    const char* designLabel;
+    bool velocity;
+};
+
+constexpr std::array<CurveKindInfo, 3> kCurveKinds{{
+    {"DISCHARGE vs. HEADWATER DEPTH", "HEADWATER DEPTH", &RatingTable::TableHW,
+     "Design D = ", false},
+    {"DISCHARGE vs. OUTLET DEPTH", "OUTLET DEPTH", &RatingTable::TableOutDepth,
+     "Design D = ", false},
+    {"DISCHARGE vs. OUTLET VELOCITY", "OUTLET VELOCITY", &RatingTable::TableOutVel,
+     "Design V = ", true},
+}};
+
+struct Row {
+    double q, value;  // English units
+};
+
+std::vector<Row> AnalysedRows(const RatingTable& table, Column column) {
+    std::vector<Row> rows;
+    for (int i = 0; i < RatingTable::kRows; ++i)
+        if (table.TableJump[i] != "NA") rows.push_back({table.TableQ[i], (table.*column)[i]});
+    return rows;
+}
+
+// The design row itself when one holds DesignQ, else the straight line between
+// the two neighbouring rows that enclose it.
+std::optional<Row> DesignRow(const std::vector<Row>& rows, float designQ) {
+    for (const Row& r : rows)
+        if (static_cast<float>(r.q) == designQ) return r;
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+        const Row& a = rows[i];
+        const Row& b = rows[i + 1];
+        if (std::min(a.q, b.q) < designQ && designQ < std::max(a.q, b.q))
+            return Row{designQ, a.value + (b.value - a.value) * (designQ - a.q) / (b.q - a.q)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+RatingCurveData BuildRatingCurve(const Model& model, const RatingTable& table, int kind,
+                                 bool metric) {
+    if (kind < 1 || kind > static_cast<int>(kCurveKinds.size())) throw RuntimeFault(kInvalidCall);
+    const CurveKindInfo& info = kCurveKinds[static_cast<std::size_t>(kind - 1)];
+    DisplayUnits u = UnitsFor(metric ? 2 : 1);
+    const char* unit = info.velocity ? u.velocity : u.length;
+    auto show = [&](const Row& r) {
+        return QPointF(u.metric ? r.q / kDischargeFactor : r.q,
+                       u.metric ? r.value / kLengthFactor : r.value);
+    };
+
+    RatingCurveData d;
+    d.title = info.title;
+    d.xTitle = std::string("DISCHARGE(") + u.discharge + ")";
+    d.yTitle = std::string(info.quantity) + "(" + unit + ")";
+    d.project = {"Project: " + model.ProjectName, "Location: " + model.ProjectLocation,
+                 "Date: " + model.ProjectDate};
+    std::vector<Row> rows = AnalysedRows(table, info.column);
+    for (const Row& r : rows) d.points.push_back(show(r));
+    if (std::optional<Row> design = DesignRow(rows, model.DesignQ)) {
+        d.designPoint = show(*design);
+        d.design = {info.designLabel + FormatNumber(d.designPoint->y(), "0.00") + " " + unit,
+                    "Q = " + FormatNumber(d.designPoint->x(), u.metric ? "0.000" : "0.0") + " " +
+                        u.discharge};
+    }
+    return d;
+}
+
+}  // namespace kelp
