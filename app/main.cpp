@@ -1,0 +1,22 @@
+// KELP, the desktop program: the input form in English units with its
+// defaults and an untitled document. A project path on the command line is
+// read into the form.
+#include <QApplication>
+
+#include "engine/model.h"
+#include "ui/widgets/desktop.h"
+#include "ui/widgets/qt_prompts.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle("Fusion");
+    QApplication::setApplicationName("KELP");
+
+    kelp::Model model;
+    kelp::QtPrompts prompts;
+    kelp::Desktop desktop(model, prompts);
+    QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) desktop.Load(arguments[1].toStdString());
+    desktop.ShowInputForm();
+    return QApplication::exec();
+}

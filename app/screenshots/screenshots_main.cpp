@@ -1,0 +1,76 @@
+// Renders each window of the desktop program offscreen to a PNG: the input
+// form fresh and filled, the result form with and without a hydraulic jump,
+// and the rating table in English and metric units.
+//
+//   kelp_screenshots EXAMPLES_DIR OUTPUT_DIR
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+#include <cstdio>
+
+#include "engine/model.h"
+#include "ui/input/widgets/start_window.h"
+#include "ui/results/widgets/output_window.h"
+#include "ui/results/widgets/table_window.h"
+#include "ui/widgets/desktop.h"
+#include "ui/widgets/quiet_prompts.h"
+
+namespace {
+
+// The offscreen screen is small; each window is pictured at its natural size.
+bool Save(QWidget& window, const QDir& out, const char* name) {
+    window.resize(window.sizeHint());
+    QApplication::processEvents();
+    QString path = out.filePath(QString(name) + ".png");
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The example whose design discharge does (or does not) jump in the barrel.
+bool SaveOutputWithJump(const QDir& examples, const QDir& out, bool jump, const char* name) {
+    for (const QString& file : examples.entryList({"*.klp"}, QDir::Files, QDir::Name)) {
+        kelp::Model model;
+        kelp::QuietPrompts prompts;
+        kelp::Desktop desktop(model, prompts);
+        if (!desktop.Load(examples.filePath(file).toStdString())) continue;
+        desktop.AnalyseDesign();
+        if (desktop.output().isVisible() && (model.JumpFlag == "YES") == jump)
+            return Save(desktop.output(), out, name);
+    }
+    std::fprintf(stderr, "no example gives %s\n", name);
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle("Fusion");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: kelp_screenshots EXAMPLES_DIR OUTPUT_DIR\n");
+        return 64;
+    }
+    QDir examples(argv[1]);
+    QDir out(argv[2]);
+    QDir().mkpath(out.path());
+
+    kelp::Model model;
+    kelp::QuietPrompts prompts;
+    kelp::Desktop desktop(model, prompts);
+    desktop.ShowInputForm();
+    bool ok = Save(desktop.start(), out, "input_fresh");
+    ok = desktop.Load(examples.filePath("double_box_jump_in_barrel.klp").toStdString()) && ok;
+    ok = Save(desktop.start(), out, "input_filled") && ok;
+    desktop.AnalyseRange();
+    ok = desktop.table().isVisible() && Save(desktop.table(), out, "table_english") && ok;
+    desktop.ChooseTableUnit(true);
+    ok = Save(desktop.table(), out, "table_metric") && ok;
+    ok = SaveOutputWithJump(examples, out, true, "output_jump") && ok;
+    ok = SaveOutputWithJump(examples, out, false, "output_no_jump") && ok;
+    return ok ? 0 : 1;
+}

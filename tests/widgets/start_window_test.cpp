@@ -1,0 +1,155 @@
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/widgets/clickable_label.h"
+#include "ui/widgets/unit_menu.h"
+#include "widgets/desktop_fixture.h"
+
+namespace kelp::testing {
+namespace {
+
+QRgb Base(QWidget* w) { return w->palette().color(QPalette::Base).rgb() & 0xFFFFFF; }
+
+using StartWindowTest = DesktopTest;
+
+TEST_F(StartWindowTest, OpensWithTheDefaultsOfANewUntitledDocument) {
+    EXPECT_EQ(start().windowTitle(), "KELP : UNTITLED");
+    EXPECT_TRUE(start().option(Option::Box)->isChecked());
+    EXPECT_TRUE(start().option(Option::Double)->isChecked());
+    EXPECT_TRUE(start().option(Option::TWDown)->isChecked());
+    EXPECT_FALSE(start().option(Option::Circle)->isChecked());
+    auto* inlet = start().findChild<QComboBox*>("cboBoxinlet");
+    ASSERT_NE(inlet, nullptr);
+    EXPECT_EQ(inlet->currentText(), "Wingwall, 1.5:1 Bevel (18-34 deg. Flare)");
+    EXPECT_EQ(inlet->count(), 8);
+    EXPECT_EQ(edit(Field::txtBoxrough)->text(), "0.012");
+    EXPECT_EQ(edit(Field::txtNOut)->text(), "0.012");
+    EXPECT_EQ(edit(Field::txtTWrough)->text(), "0.035");
+    EXPECT_EQ(edit(Field::txtDate)->text(), "2024-05-01");
+    EXPECT_FALSE(start().field(Field::txtDiameter)->isEnabled());
+    EXPECT_EQ(Base(start().field(Field::txtDiameter)), kDisabledGrey);
+    EXPECT_FALSE(start().findChild<QLabel*>("lblDiameter")->isEnabled());
+    EXPECT_EQ(start().unitLabel(Field::txtMinDischarge)->text(), "cfs");
+    EXPECT_EQ(start().unitLabel(Field::txtTWleftside)->text(), "H:1V");
+    EXPECT_EQ(start().unitLabel(Field::txtTWslope)->text(), "ft/ft");
+    EXPECT_FALSE(start().printPreviewAction()->isEnabled());
+    EXPECT_FALSE(start().printAction()->isEnabled());
+    EXPECT_TRUE(start().unitMenu()->english()->isChecked());
+    EXPECT_FALSE(form().dataChanged);
+}
+
+TEST_F(StartWindowTest, NumberFieldsTakeDigitsAndOnePointOnly) {
+    Type(Field::txtMinDischarge, "1.2.3");
+    EXPECT_EQ(edit(Field::txtMinDischarge)->text(), "1.23");
+    QTest::keyClicks(edit(Field::txtMinDischarge), "-e+ ");
+    EXPECT_EQ(edit(Field::txtMinDischarge)->text(), "1.23");
+    QTest::keyClick(edit(Field::txtMinDischarge), Qt::Key_Backspace);
+    QTest::keyClick(edit(Field::txtMinDischarge), Qt::Key_Home);
+    QTest::keyClick(edit(Field::txtMinDischarge), Qt::Key_Delete);
+    EXPECT_EQ(edit(Field::txtMinDischarge)->text(), ".2");
+    EXPECT_EQ(form().text(Field::txtMinDischarge), ".2");
+    EXPECT_TRUE(form().dataChanged);
+    // Free text takes every key.
+    Type(Field::txtProject, "I-95 (e)");
+    EXPECT_EQ(form().text(Field::txtProject), "I-95 (e)");
+}
+
+TEST_F(StartWindowTest, PastedTextIsTakenOnlyWhenEveryCharacterWouldPass) {
+    Type(Field::txtRise, "1.5");
+    edit(Field::txtRise)->selectAll();
+    QApplication::clipboard()->setText("2.7");
+    QTest::keySequence(edit(Field::txtRise), QKeySequence::Paste);
+    EXPECT_EQ(edit(Field::txtRise)->text(), "2.7");
+    for (const char* refused : {"-3", "1e5", ".5"}) {
+        QApplication::clipboard()->setText(refused);
+        QTest::keySequence(edit(Field::txtRise), QKeySequence::Paste);
+        EXPECT_EQ(edit(Field::txtRise)->text(), "2.7") << refused;
+    }
+}
+
+TEST_F(StartWindowTest, EnterMovesToTheNextFieldInsteadOfTyping) {
+    Type(Field::txtMinDischarge, "10");
+    QTest::keyClick(edit(Field::txtMinDischarge), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), edit(Field::txtDesDischarge));
+    edit(Field::txtProject)->setFocus();
+    QTest::keyClick(edit(Field::txtProject), Qt::Key_Enter);
+    EXPECT_EQ(QApplication::focusWidget(), edit(Field::txtStation));
+}
+
+TEST_F(StartWindowTest, FocusColourAndTheBarrelRoughnessCopy) {
+    Type(Field::txtBoxrough, "0.015");
+    EXPECT_EQ(Base(start().field(Field::txtBoxrough)), kFocusBlue);
+    edit(Field::txtSpan)->setFocus();
+    EXPECT_EQ(Base(start().field(Field::txtBoxrough)), kWhite);
+    EXPECT_EQ(Base(start().field(Field::txtSpan)), kFocusBlue);
+    EXPECT_EQ(edit(Field::txtNOut)->text(), "0.015");
+}
+
+TEST_F(StartWindowTest, OptionsAndListsApplyTheFormsRules) {
+    Type(Field::txtUppersta, "30");
+    QTest::mouseClick(start().option(Option::Single), Qt::LeftButton);
+    EXPECT_FALSE(start().field(Field::txtUppersta)->isEnabled());
+    EXPECT_EQ(edit(Field::txtUppersta)->text(), "");
+    EXPECT_TRUE(start().option(Option::Single)->isChecked());
+    EXPECT_FALSE(start().option(Option::Double)->isChecked());
+
+    // The pipe's caption also picks the concrete material.
+    QTest::mouseClick(start().optionCaption(Option::Circle), Qt::LeftButton);
+    EXPECT_TRUE(start().option(Option::Circle)->isChecked());
+    EXPECT_EQ(start().findChild<QComboBox*>("cboPipematerial")->currentText(), "Concrete");
+    EXPECT_FALSE(start().field(Field::txtSpan)->isEnabled());
+
+    auto* material = start().findChild<QComboBox*>("cboPipematerial");
+    emit material->activated(material->findText("Corr. Alum. Pipe"));
+    EXPECT_EQ(edit(Field::txtBoxrough)->text(), "0.031");
+    EXPECT_EQ(start().findChild<QComboBox*>("cboBoxinlet")->currentText(), "Flared End Section");
+    EXPECT_EQ(model.PipeMaterial, 3);
+
+    Type(Field::txtTWbottom, "12");
+    auto* shape = start().findChild<QComboBox*>("cboTWshape");
+    emit shape->activated(shape->findText("Circle"));
+    EXPECT_FALSE(start().field(Field::txtTWbottom)->isEnabled());
+    EXPECT_EQ(edit(Field::txtTWbottom)->text(), "12");
+    EXPECT_TRUE(start().field(Field::txtTWdiameter)->isEnabled());
+
+    QTest::mouseClick(start().irregularCommand(), Qt::LeftButton);
+    EXPECT_TRUE(start().option(Option::TWIrregular)->isChecked());
+    EXPECT_FALSE(start().field(Field::txtTWrough)->isEnabled());
+    // The irregular section editor is another window, not there yet.
+    EXPECT_EQ(prompts.Texts().back(), "This command is not available yet.");
+}
+
+TEST_F(StartWindowTest, PrintCommandsWakeOnceAllThreeDischargesHoldText) {
+    Type(Field::txtMinDischarge, "1");
+    Type(Field::txtMaxDischarge, "3");
+    QTest::qWait(600);
+    EXPECT_FALSE(start().printAction()->isEnabled());
+    Type(Field::txtDesDischarge, "2");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return start().printAction()->isEnabled(); }, 2000));
+    EXPECT_TRUE(start().printPreviewAction()->isEnabled());
+}
+
+TEST_F(StartWindowTest, TheUnitMenuRewritesFieldsAndCaptionsOnce) {
+    Type(Field::txtDesDischarge, "100");
+    start().unitMenu()->metric()->trigger();
+    start().unitMenu()->metric()->trigger();
+    EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "2.832");
+    EXPECT_EQ(edit(Field::txtMinDischarge)->text(), "");
+    EXPECT_TRUE(start().unitMenu()->metric()->isChecked());
+    EXPECT_FALSE(start().unitMenu()->english()->isChecked());
+    EXPECT_EQ(start().unitLabel(Field::txtDesDischarge)->text(), "cms");
+    EXPECT_EQ(start().unitLabel(Field::txtRise)->text(), "m");
+    EXPECT_EQ(start().unitLabel(Field::txtTWslope)->text(), "m/m");
+    EXPECT_EQ(start().unitLabel(Field::txtTWrightside)->text(), "__H:1V");
+    start().unitMenu()->english()->trigger();
+    EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "100.01");
+    EXPECT_EQ(start().unitLabel(Field::txtTWrightside)->text(), "__H:1V");
+    EXPECT_EQ(model.UnitSystem, 1);
+}
+
+}  // namespace
+}  // namespace kelp::testing

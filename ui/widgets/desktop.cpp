@@ -1,0 +1,262 @@
+#include "ui/widgets/desktop.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QScreen>
+#include <exception>
+
+#include "project/project_file.h"
+#include "ui/input/widgets/start_window.h"
+#include "ui/results/output_texts.h"
+#include "ui/results/table_texts.h"
+#include "ui/results/widgets/output_window.h"
+#include "ui/results/widgets/table_window.h"
+#include "ui/widgets/busy_pointer.h"
+#include "ui/widgets/picture_command.h"
+
+namespace kelp {
+namespace {
+
+constexpr const char* kNotYetAvailable = "This command is not available yet.";
+constexpr const char* kRangeFailure =
+    "KELP IS UNABLE TO PERFORM TASK, AN ERROR OCCURED DURING PROCESSING";
+
+Icon IconOf(const Message& message) {
+    return message.exclamation ? Icon::Exclamation : Icon::None;
+}
+
+// Shows a window at its natural size (as far as the screen allows), centred
+// on the screen when it opens, and brings it to the front.
+void Present(QWidget& window) {
+    if (!window.isVisible()) {
+        QScreen* screen = window.screen() ? window.screen() : QApplication::primaryScreen();
+        QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        window.resize(window.sizeHint().boundedTo(area.size()));
+        QSize size = window.frameGeometry().size();
+        window.move(area.x() + (area.width() - size.width()) / 2,
+                    area.y() + (area.height() - size.height()) / 2);
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// An outcome for a failure the runs do not describe themselves (memory, a
+// library error): the message the run gives its own faults.
+RunOutcome Failed(Message message) {
+    RunOutcome out;
+    out.kind = RunOutcome::Kind::Fault;
+    out.message = std::move(message);
+    return out;
+}
+
+}  // namespace
+
+std::string TodayText() { return QDate::currentDate().toString(Qt::ISODate).toStdString(); }
+
+Desktop::Desktop(Model& model, Prompts& prompts, Features features,
+                 std::function<std::string()> today)
+    : model_(model),
+      prompts_(prompts),
+      features_(std::move(features)),
+      document_(model, prompts, std::move(today)),
+      start_(std::make_unique<StartWindow>()),
+      output_(std::make_unique<OutputWindow>()),
+      table_(std::make_unique<TableWindow>()) {
+    Connect();
+    ShowDocument(true);
+}
+
+Desktop::~Desktop() = default;
+
+void Desktop::ShowInputForm() { Present(*start_); }
+
+bool Desktop::Load(const std::string& path) {
+    try {
+        ReadProjectFile(path, form());
+    } catch (const std::exception& error) {
+        prompts_.Tell(error.what());
+        start_->Refresh();
+        return false;
+    }
+    form().dataChanged = false;
+    start_->Refresh();
+    return true;
+}
+
+void Desktop::ShowDocument(bool newForm) {
+    if (newForm) {
+        // A fresh form opens in English units with English checked.
+        units_ = std::make_unique<UnitSwitch>(form());
+        units_->rewriteEditorBoxes = features_.rewriteEditorBoxes;
+    }
+    start_->Bind(form(), *units_);
+    start_->setWindowTitle(QString::fromStdString(document_.WindowTitle()));
+}
+
+void Desktop::Connect() {
+    ConnectStart();
+    ConnectResults();
+}
+
+void Desktop::ConnectStart() {
+    StartWindow* s = start_.get();
+    connect(s, &StartWindow::designRequested, this, &Desktop::AnalyseDesign);
+    connect(s, &StartWindow::rangeRequested, this, &Desktop::AnalyseRange);
+    connect(s, &StartWindow::newRequested, this, [this] {
+        document_.New();
+        ShowDocument(true);
+    });
+    connect(s, &StartWindow::openRequested, this, [this] {
+        document_.Open();
+        ShowDocument(false);
+    });
+    connect(s, &StartWindow::saveRequested, this, [this] {
+        document_.Save();
+        ShowDocument(false);
+    });
+    connect(s, &StartWindow::saveAsRequested, this, [this] {
+        document_.SaveAs();
+        ShowDocument(false);
+    });
+    connect(s, &StartWindow::exitRequested, this, &Desktop::Exit);
+    connect(s, &StartWindow::printPreviewRequested, this,
+            [this] { Use(features_.printPreview, WindowKind::Input); });
+    connect(s, &StartWindow::printRequested, this,
+            [this] { Use(features_.print, WindowKind::Input); });
+    connect(s, &StartWindow::helpRequested, this, [this] { Use(features_.help); });
+    connect(s, &StartWindow::aboutRequested, this, [this] { Use(features_.about); });
+    connect(s, &StartWindow::irregularEditRequested, this,
+            [this] { Use(features_.editIrregular); });
+}
+
+void Desktop::ConnectResults() {
+    OutputWindow* o = output_.get();
+    connect(o, &OutputWindow::returnToDataTable, this, [this] { ReturnFromOutput(false); });
+    connect(o, &OutputWindow::returnMenu, this, [this] { ReturnFromOutput(true); });
+    connect(o, &OutputWindow::unitChosen, this, &Desktop::ChooseOutputUnit);
+    connect(o, &OutputWindow::plotRequested, this, [this] { Use(features_.plotProfile); });
+    connect(o, &OutputWindow::hy8Requested, this, [this] { Use(features_.hy8); });
+    connect(o, &OutputWindow::printPreviewRequested, this,
+            [this] { Use(features_.printPreview, WindowKind::Output); });
+    connect(o, &OutputWindow::printRequested, this,
+            [this] { Use(features_.print, WindowKind::Output); });
+    connect(o, &OutputWindow::exitRequested, this, &Desktop::Exit);
+    connect(o, &OutputWindow::helpRequested, this, [this] { Use(features_.help); });
+
+    TableWindow* t = table_.get();
+    connect(t, &TableWindow::detailRequested, this, &Desktop::ShowRow);
+    connect(t, &TableWindow::ratingCurveRequested, this,
+            [this](int kind, bool closeOpenFirst) {
+                Use(features_.ratingCurve, kind, closeOpenFirst);
+            });
+    connect(t, &TableWindow::returnRequested, this, &Desktop::ReturnFromTable);
+    connect(t, &TableWindow::unitChosen, this, &Desktop::ChooseTableUnit);
+    connect(t, &TableWindow::printPreviewRequested, this,
+            [this] { Use(features_.printPreview, WindowKind::Table); });
+    connect(t, &TableWindow::printRequested, this,
+            [this] { Use(features_.print, WindowKind::Table); });
+    connect(t, &TableWindow::exitRequested, this, &Desktop::Exit);
+    connect(t, &TableWindow::helpRequested, this, [this] { Use(features_.help); });
+}
+
+void Desktop::NotYetAvailable() { prompts_.Tell(kNotYetAvailable, "KELP", Icon::Information); }
+
+// Notices first, then the box that ended the run and the field it names.
+void Desktop::Report(const RunOutcome& outcome) {
+    for (const Message& notice : outcome.notices)
+        prompts_.Tell(notice.text, notice.title, IconOf(notice));
+    if (outcome.message)
+        prompts_.Tell(outcome.message->text, outcome.message->title, IconOf(*outcome.message));
+    if (outcome.focus) prompts_.Focus(*outcome.focus);
+}
+
+// The runs report their own faults; anything else that escapes them is
+// reported the same way, and the input form stays usable.
+void Desktop::AnalyseDesign() {
+    RunOutcome outcome;
+    {
+        BusyPointer busy(prompts_);
+        try {
+            outcome = RunDesign(form());
+        } catch (const std::exception& error) {
+            outcome = Failed({"Error:" + std::string(error.what()), "KELP", false});
+        }
+    }
+    Report(outcome);
+    if (outcome.kind == RunOutcome::Kind::Analysed) ShowOutput();
+}
+
+void Desktop::AnalyseRange() {
+    RunOutcome outcome;
+    {
+        BusyPointer busy(prompts_);
+        try {
+            outcome = RunRange(form(), ratingTable_);
+        } catch (const std::exception&) {
+            outcome = Failed({kRangeFailure, "KELP Monitor", true});
+        }
+    }
+    Report(outcome);
+    if (outcome.kind == RunOutcome::Kind::Analysed) ShowTable();
+}
+
+void Desktop::ShowRow(int row) {
+    try {
+        BusyPointer busy(prompts_);
+        AnalyseRow(model_, ratingTable_, row);
+    } catch (const std::exception&) {
+        prompts_.Tell(kRangeFailure, "KELP Monitor", Icon::Exclamation);
+        return;
+    }
+    ShowOutput();
+}
+
+void Desktop::ShowOutput() {
+    output_->Fill(BuildOutputTexts(model_, model_.UnitSystem));
+    Present(*output_);
+}
+
+void Desktop::ShowTable() {
+    table_->Fill(BuildTableTexts(ratingTable_, model_, model_.UnitSystem));
+    Present(*table_);
+}
+
+// A unit chosen on a result window lasts until it returns: the model takes
+// the unit checked on the input form again.
+void Desktop::ResetUnitSystem() { model_.UnitSystem = units_->CheckedUnitSystem(); }
+
+void Desktop::ReturnFromOutput(bool viaMenu) {
+    ResetUnitSystem();
+    if (viaMenu || model_.RunMode != 1)
+        ShowTable();
+    else
+        Present(*start_);
+    output_->close();
+}
+
+void Desktop::ReturnFromTable() {
+    ResetUnitSystem();
+    Present(*start_);
+    table_->close();
+}
+
+void Desktop::ChooseOutputUnit(bool metric) {
+    model_.UnitSystem = metric ? 2.0f : 1.0f;
+    output_->Fill(BuildOutputTexts(model_, model_.UnitSystem));
+}
+
+void Desktop::ChooseTableUnit(bool metric) {
+    model_.UnitSystem = metric ? 2.0f : 1.0f;
+    table_->Fill(BuildTableTexts(ratingTable_, model_, model_.UnitSystem));
+}
+
+void Desktop::Exit() {
+    if (!document_.Exit()) return;
+    output_->close();
+    table_->close();
+    start_->CloseForGood();
+    QCoreApplication::quit();
+}
+
+}  // namespace kelp

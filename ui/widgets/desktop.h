@@ -1,0 +1,90 @@
+// The desktop program's windows and the commands that pass between them:
+// the input form (a document), the two analysis runs, the result form and
+// the rating table, with their return commands and unit menus. Everything a
+// command shows or asks goes through Prompts.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "engine/model.h"
+#include "project/document.h"
+#include "ui/input/runs.h"
+#include "ui/input/unit_switch.h"
+#include "ui/widgets/features.h"
+
+namespace kelp {
+
+class OutputWindow;
+class StartWindow;
+class TableWindow;
+
+// Today's date as the date field shows it.
+std::string TodayText();
+
+class Desktop : public QObject {
+public:
+    Desktop(Model& model, Prompts& prompts, Features features = {},
+            std::function<std::string()> today = TodayText);
+    ~Desktop() override;
+
+    // Start-up: the input form, centred, with its defaults.
+    void ShowInputForm();
+    // Reads a project into the form, as the command line asks; false (after
+    // telling why) when it cannot be read.
+    bool Load(const std::string& path);
+
+    // The commands of the windows.
+    void AnalyseDesign();
+    void AnalyseRange();
+    void ShowRow(int row);
+    // "Press to Return to Data Table" (viaMenu false) or "&Return".
+    void ReturnFromOutput(bool viaMenu);
+    void ReturnFromTable();
+    void ChooseOutputUnit(bool metric);
+    void ChooseTableUnit(bool metric);
+    void Exit();
+
+    StartWindow& start() { return *start_; }
+    OutputWindow& output() { return *output_; }
+    TableWindow& table() { return *table_; }
+    Model& model() { return model_; }
+    Document& document() { return document_; }
+    InputForm& form() { return document_.form(); }
+    UnitSwitch& units() { return *units_; }
+    RatingTable& ratingTable() { return ratingTable_; }
+
+private:
+    void Connect();
+    void ConnectStart();
+    void ConnectResults();
+    // After a document command: the form may be a new one.
+    void ShowDocument(bool newForm);
+    void Report(const RunOutcome& outcome);
+    void ShowOutput();
+    void ShowTable();
+    void ResetUnitSystem();
+    void NotYetAvailable();
+    // Runs a feature, or tells that it is not available yet.
+    template <typename F, typename... Args>
+    void Use(const F& feature, Args... args) {
+        if (feature)
+            feature(args...);
+        else
+            NotYetAvailable();
+    }
+
+    Model& model_;
+    Prompts& prompts_;
+    Features features_;
+    Document document_;
+    std::unique_ptr<UnitSwitch> units_;
+    RatingTable ratingTable_;
+    std::unique_ptr<StartWindow> start_;
+    std::unique_ptr<OutputWindow> output_;
+    std::unique_ptr<TableWindow> table_;
+};
+
+}  // namespace kelp
