@@ -156,16 +156,18 @@ bool Document::SaveWithPromptName() {
     return saved;
 }
 
-void Document::New() {
+bool Document::New() {
     bool filled = !form_->text(Field::txtMinDischarge).empty() &&
                   !form_->text(Field::txtDesDischarge).empty() &&
                   !form_->text(Field::txtMaxDischarge).empty();
     if (filled && prompts_.Ask(kSaveCurrent, "", Buttons::YesNo, Icon::None) == Answer::No) {
         ReopenForm();
-        return;
+        return true;
     }
     std::string path = ChooseSaveTarget();
-    if (!path.empty() && SaveAssigned(path)) ReopenForm();
+    if (path.empty() || !SaveAssigned(path)) return false;
+    ReopenForm();
+    return true;
 }
 
 // A document that has a file is saved there. An untitled one asks for a
@@ -226,6 +228,13 @@ void Document::OpenChosenFile() {
 void Document::Open() {
     if (form_->dataChanged && !SaveBeforeOpening()) return;
     OpenChosenFile();
+}
+
+bool Document::OpenPath(const std::string& path) {
+    if (!ReadsCleanly(path)) return false;
+    fileName_ = path;
+    form_->dataChanged = false;
+    return true;
 }
 
 bool Document::Exit() {

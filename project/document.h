@@ -35,8 +35,13 @@ public:
     std::string WindowTitle() const { return "KELP : " + fileName_; }
     bool DataChanged() const { return form_->dataChanged; }
 
-    void New();
+    // True when the form was closed and shown again as a fresh one.
+    bool New();
     void Open();
+    // Reads the project at `path` (named outside the File menu, e.g. on the
+    // command line) and makes it the document's file; false, after telling
+    // why, when it cannot be read, leaving the form as it was.
+    bool OpenPath(const std::string& path);
     void Save();
     void SaveAs();
     // True when the program may end; false keeps it running.

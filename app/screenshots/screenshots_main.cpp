@@ -1,5 +1,6 @@
 // Renders each window of the desktop program offscreen to a PNG: the input
-// form fresh and filled, the result form with and without a hydraulic jump,
+// form fresh and filled, the irregular cross-section editor fresh and filled
+// in both unit systems, the result form with and without a hydraulic jump,
 // and the rating table in English and metric units.
 //
 //   kelp_screenshots EXAMPLES_DIR OUTPUT_DIR
@@ -9,11 +10,13 @@
 #include <cstdio>
 
 #include "engine/model.h"
+#include "ui/input/widgets/irregular_window.h"
 #include "ui/input/widgets/start_window.h"
 #include "ui/results/widgets/output_window.h"
 #include "ui/results/widgets/table_window.h"
 #include "ui/widgets/desktop.h"
 #include "ui/widgets/quiet_prompts.h"
+#include "ui/widgets/unit_menu.h"
 
 namespace {
 
@@ -45,6 +48,22 @@ bool SaveOutputWithJump(const QDir& examples, const QDir& out, bool jump, const 
     return false;
 }
 
+// The editor as "Create/Edit Irregular Channel Data" opens it on a fresh
+// form, then on a project with an irregular channel, then switched to metres.
+bool SaveIrregularEditor(const QDir& examples, const QDir& out) {
+    kelp::Model model;
+    kelp::QuietPrompts prompts;
+    kelp::Desktop desktop(model, prompts);
+    desktop.EditIrregular();
+    bool ok = Save(desktop.irregularWindow(), out, "irregular_fresh");
+    std::string project = examples.filePath("irregular_channel_tailwater.klp").toStdString();
+    ok = desktop.Load(project) && ok;
+    desktop.EditIrregular();
+    ok = Save(desktop.irregularWindow(), out, "irregular_english") && ok;
+    desktop.start().unitMenu()->metric()->trigger();
+    return Save(desktop.irregularWindow(), out, "irregular_metric") && ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -70,6 +89,7 @@ int main(int argc, char* argv[]) {
     ok = desktop.table().isVisible() && Save(desktop.table(), out, "table_english") && ok;
     desktop.ChooseTableUnit(true);
     ok = Save(desktop.table(), out, "table_metric") && ok;
+    ok = SaveIrregularEditor(examples, out) && ok;
     ok = SaveOutputWithJump(examples, out, true, "output_jump") && ok;
     ok = SaveOutputWithJump(examples, out, false, "output_no_jump") && ok;
     return ok ? 0 : 1;

@@ -63,7 +63,7 @@ TEST_F(DocumentTest, NewAsksOnlyForAFilledFormAndAsksAgainOnNoToOverwrite) {
     EXPECT_EQ(doc.WindowTitle(), "KELP : UNTITLED");
     doc.form().SetText(Field::txtProject, "P");
     prompts.files = {""};
-    doc.New();
+    EXPECT_FALSE(doc.New());
     EXPECT_TRUE(prompts.boxes.empty() && prompts.dialogs[0].save && doc.DataChanged());
     EXPECT_EQ(prompts.dialogs[0].initial, 3);
     EXPECT_EQ(prompts.dialogs[0].filters[2].description, "KELP Files (*.klp)");
@@ -83,7 +83,7 @@ TEST_F(DocumentTest, NewAsksOnlyForAFilledFormAndAsksAgainOnNoToOverwrite) {
 
     Fill(doc.form(), "130");
     prompts.answers = {Answer::No};
-    doc.New();
+    EXPECT_TRUE(doc.New());
     EXPECT_EQ(Design(), "");
     EXPECT_TRUE(prompts.Spent());
 }
@@ -179,6 +179,31 @@ TEST_F(DocumentTest, FailedSaveAndUnreadableFileLeaveEverythingAsItWas) {
     EXPECT_EQ(Design(), "180");
     EXPECT_EQ(model.DesignQ, 180.0f);
     EXPECT_EQ(doc.ProjectFileName(), existing);
+}
+
+TEST_F(DocumentTest, OpenPathReadsTheProjectAsTheDocumentsFileOrLeavesAllAsItWas) {
+    doc.form().SetText(Field::txtDesDischarge, "99");
+    ASSERT_TRUE(doc.OpenPath(existing));
+    EXPECT_EQ(Design(), "150");
+    EXPECT_EQ(doc.WindowTitle(), "KELP : " + existing);
+    EXPECT_FALSE(doc.DataChanged());
+    EXPECT_TRUE(prompts.boxes.empty());
+    // A later Save writes the opened file without asking for a name.
+    doc.form().SetText(Field::txtDesDischarge, "155");
+    doc.Save();
+    EXPECT_EQ(SavedDesign(existing), "155");
+
+    doc.form().SetText(Field::txtDesDischarge, "160");
+    EXPECT_FALSE(doc.OpenPath(dir / "missing.klp"));
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{" Program Error: File not found RadingTheFile "});
+    std::string cut = dir / "cut.klp";
+    testing::Spit(cut, "\"A\",\"B\",\"C\"\r\n1,2");
+    EXPECT_FALSE(doc.OpenPath(cut));
+    EXPECT_EQ(Design(), "160");
+    EXPECT_EQ(doc.ProjectFileName(), existing);
+    EXPECT_TRUE(doc.DataChanged());
+    EXPECT_TRUE(prompts.dialogs.empty());
 }
 
 TEST_F(DocumentTest, ExitCancelKeepsRunningAndYesSavesToTheCurrentFile) {

@@ -11,8 +11,9 @@ inline QApplication& QtApp() {
     static char name[] = "kelp_widgets_tests";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: tearing Qt down during the process's exit crashes.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 }  // namespace kelp::testing

@@ -7,6 +7,7 @@
 
 #include "ui/widgets/clickable_label.h"
 #include "ui/widgets/unit_menu.h"
+#include "ui/input/widgets/irregular_window.h"
 #include "widgets/desktop_fixture.h"
 
 namespace kelp::testing {
@@ -119,8 +120,7 @@ TEST_F(StartWindowTest, OptionsAndListsApplyTheFormsRules) {
     QTest::mouseClick(start().irregularCommand(), Qt::LeftButton);
     EXPECT_TRUE(start().option(Option::TWIrregular)->isChecked());
     EXPECT_FALSE(start().field(Field::txtTWrough)->isEnabled());
-    // The irregular section editor is another window, not there yet.
-    EXPECT_EQ(prompts.Texts().back(), "This command is not available yet.");
+    EXPECT_TRUE(desktop.irregularWindow().isVisible());
 }
 
 TEST_F(StartWindowTest, PrintCommandsWakeOnceAllThreeDischargesHoldText) {

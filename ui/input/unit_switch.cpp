@@ -60,26 +60,25 @@ void Rewrite(InputForm& form, Field field, double factor, bool toMetric) {
 
 }  // namespace
 
+// The fields are in the unit checked on this form, whatever a result window
+// shows at the moment, so the check mark decides whether they are converted.
 void UnitSwitch::ChooseEnglish() {
+    const bool wasMetric = metric_;
     metric_ = false;
     form_.units = Captions(false);
     Model& m = form_.model();
     m.Gravity = kGravity;
     m.ManningConst = kManning;
-    if (m.UnitSystem == 2) {
-        Convert(false);
-        m.UnitSystem = 1;
-    }
+    if (wasMetric) Convert(false);
+    m.UnitSystem = 1;
 }
 
 void UnitSwitch::ChooseMetric() {
+    const bool wasMetric = metric_;
     metric_ = true;
     form_.units = Captions(true);
-    Model& m = form_.model();
-    if (m.UnitSystem == 1) {
-        Convert(true);
-        m.UnitSystem = 2;
-    }
+    if (!wasMetric) Convert(true);
+    form_.model().UnitSystem = 2;
 }
 
 void UnitSwitch::Convert(bool toMetric) {

@@ -16,7 +16,7 @@ public:
     explicit UnitSwitch(InputForm& form) : form_(form) {}
 
     // Each choice sets the check marks and captions; the fields are rewritten
-    // only when the model's unit system actually changes.
+    // only when the checked unit actually changes.
     void ChooseEnglish();
     void ChooseMetric();
 

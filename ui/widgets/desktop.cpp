@@ -4,8 +4,9 @@
 #include <QDate>
 #include <QScreen>
 #include <exception>
+#include <type_traits>
 
-#include "project/project_file.h"
+#include "ui/input/widgets/irregular_window.h"
 #include "ui/input/widgets/start_window.h"
 #include "ui/results/output_texts.h"
 #include "ui/results/table_texts.h"
@@ -50,6 +51,28 @@ RunOutcome Failed(Message message) {
     return out;
 }
 
+// The input form's commands work in the unit system checked on it, even
+// while a result window shows the other one (its unit lasts until it
+// returns): otherwise its fields would be read or written in the wrong unit.
+// A result window's unit comes back when the command ends.
+class InputFormUnits {
+public:
+    InputFormUnits(Model& model, const UnitSwitch& units)
+        : model_(model), shown_(model.UnitSystem), input_(units.CheckedUnitSystem()) {
+        model_.UnitSystem = input_;
+    }
+    ~InputFormUnits() {
+        if (shown_ != input_) model_.UnitSystem = shown_;
+    }
+    InputFormUnits(const InputFormUnits&) = delete;
+    InputFormUnits& operator=(const InputFormUnits&) = delete;
+
+private:
+    Model& model_;
+    float shown_;
+    float input_;
+};
+
 }  // namespace
 
 std::string TodayText() { return QDate::currentDate().toString(Qt::ISODate).toStdString(); }
@@ -60,9 +83,11 @@ Desktop::Desktop(Model& model, Prompts& prompts, Features features,
       prompts_(prompts),
       features_(std::move(features)),
       document_(model, prompts, std::move(today)),
+      irregular_(model),
       start_(std::make_unique<StartWindow>()),
       output_(std::make_unique<OutputWindow>()),
-      table_(std::make_unique<TableWindow>()) {
+      table_(std::make_unique<TableWindow>()),
+      irregularWindow_(std::make_unique<IrregularWindow>(irregular_, prompts)) {
     Connect();
     ShowDocument(true);
 }
@@ -72,53 +97,62 @@ Desktop::~Desktop() = default;
 void Desktop::ShowInputForm() { Present(*start_); }
 
 bool Desktop::Load(const std::string& path) {
-    try {
-        ReadProjectFile(path, form());
-    } catch (const std::exception& error) {
-        prompts_.Tell(error.what());
-        start_->Refresh();
-        return false;
+    bool read = false;
+    {
+        InputFormUnits units(model_, *units_);
+        read = document_.OpenPath(path);
     }
-    form().dataChanged = false;
-    start_->Refresh();
-    return true;
+    ShowDocument(false, read);
+    return read;
 }
 
-void Desktop::ShowDocument(bool newForm) {
+void Desktop::ShowDocument(bool newForm, bool otherFile) {
     if (newForm) {
         // A fresh form opens in English units with English checked.
         units_ = std::make_unique<UnitSwitch>(form());
-        units_->rewriteEditorBoxes = features_.rewriteEditorBoxes;
+        units_->rewriteEditorBoxes = [this](float unitSystem) { ShowEditorUnits(unitSystem); };
     }
     start_->Bind(form(), *units_);
     start_->setWindowTitle(QString::fromStdString(document_.WindowTitle()));
+    if ((newForm || otherFile) && irregularWindow_->isVisible()) {
+        irregular_.Load();
+        irregularWindow_->Refresh();
+    }
+}
+
+// New tells whether it put a fresh form in place; the other commands keep
+// the form.
+template <typename Result>
+void Desktop::RunDocumentCommand(Result (Document::*command)()) {
+    std::string file = document_.ProjectFileName();
+    bool newForm = false;
+    {
+        InputFormUnits units(model_, *units_);
+        if constexpr (std::is_same_v<Result, bool>)
+            newForm = (document_.*command)();
+        else
+            (document_.*command)();
+    }
+    ShowDocument(newForm, file != document_.ProjectFileName());
 }
 
 void Desktop::Connect() {
     ConnectStart();
     ConnectResults();
+    ConnectEditor();
 }
 
 void Desktop::ConnectStart() {
     StartWindow* s = start_.get();
     connect(s, &StartWindow::designRequested, this, &Desktop::AnalyseDesign);
     connect(s, &StartWindow::rangeRequested, this, &Desktop::AnalyseRange);
-    connect(s, &StartWindow::newRequested, this, [this] {
-        document_.New();
-        ShowDocument(true);
-    });
-    connect(s, &StartWindow::openRequested, this, [this] {
-        document_.Open();
-        ShowDocument(false);
-    });
-    connect(s, &StartWindow::saveRequested, this, [this] {
-        document_.Save();
-        ShowDocument(false);
-    });
-    connect(s, &StartWindow::saveAsRequested, this, [this] {
-        document_.SaveAs();
-        ShowDocument(false);
-    });
+    connect(s, &StartWindow::newRequested, this, [this] { RunDocumentCommand(&Document::New); });
+    connect(s, &StartWindow::openRequested, this,
+            [this] { RunDocumentCommand(&Document::Open); });
+    connect(s, &StartWindow::saveRequested, this,
+            [this] { RunDocumentCommand(&Document::Save); });
+    connect(s, &StartWindow::saveAsRequested, this,
+            [this] { RunDocumentCommand(&Document::SaveAs); });
     connect(s, &StartWindow::exitRequested, this, &Desktop::Exit);
     connect(s, &StartWindow::printPreviewRequested, this,
             [this] { Use(features_.printPreview, WindowKind::Input); });
@@ -126,8 +160,13 @@ void Desktop::ConnectStart() {
             [this] { Use(features_.print, WindowKind::Input); });
     connect(s, &StartWindow::helpRequested, this, [this] { Use(features_.help); });
     connect(s, &StartWindow::aboutRequested, this, [this] { Use(features_.about); });
-    connect(s, &StartWindow::irregularEditRequested, this,
-            [this] { Use(features_.editIrregular); });
+    connect(s, &StartWindow::irregularEditRequested, this, &Desktop::EditIrregular);
+}
+
+// The section is part of the project: saving it is a change of the document.
+void Desktop::ConnectEditor() {
+    connect(irregularWindow_.get(), &IrregularWindow::sectionSaved, this,
+            [this] { form().dataChanged = true; });
 }
 
 void Desktop::ConnectResults() {
@@ -171,9 +210,28 @@ void Desktop::Report(const RunOutcome& outcome) {
     if (outcome.focus) prompts_.Focus(*outcome.focus);
 }
 
+void Desktop::EditIrregular() {
+    {
+        InputFormUnits units(model_, *units_);
+        OpenIrregularEditor(form(), irregular_);
+    }
+    start_->Refresh();
+    irregularWindow_->Refresh();
+    Present(*irregularWindow_);
+}
+
+// The editor's rows follow the input form's unit switch, computed again from
+// the section stored in feet.
+void Desktop::ShowEditorUnits(float unitSystem) {
+    irregular_.ShowUnits(unitSystem != 1);
+    irregularWindow_->Refresh();
+}
+
 // The runs report their own faults; anything else that escapes them is
-// reported the same way, and the input form stays usable.
+// reported the same way, and the input form stays usable. A run analyses
+// the input form in its own unit system, and its result window opens in it.
 void Desktop::AnalyseDesign() {
+    ResetUnitSystem();
     RunOutcome outcome;
     {
         BusyPointer busy(prompts_);
@@ -188,6 +246,7 @@ void Desktop::AnalyseDesign() {
 }
 
 void Desktop::AnalyseRange() {
+    ResetUnitSystem();
     RunOutcome outcome;
     {
         BusyPointer busy(prompts_);
@@ -252,9 +311,13 @@ void Desktop::ChooseTableUnit(bool metric) {
 }
 
 void Desktop::Exit() {
-    if (!document_.Exit()) return;
+    {
+        InputFormUnits units(model_, *units_);
+        if (!document_.Exit()) return;
+    }
     output_->close();
     table_->close();
+    irregularWindow_->close();
     start_->CloseForGood();
     QCoreApplication::quit();
 }

@@ -1,7 +1,8 @@
 // The desktop program's windows and the commands that pass between them:
-// the input form (a document), the two analysis runs, the result form and
-// the rating table, with their return commands and unit menus. Everything a
-// command shows or asks goes through Prompts.
+// the input form (a document), the irregular cross-section editor, the two
+// analysis runs, the result form and the rating table, with their return
+// commands and unit menus. Everything a command shows or asks goes through
+// Prompts.
 #pragma once
 
 #include <QObject>
@@ -11,12 +12,14 @@
 
 #include "engine/model.h"
 #include "project/document.h"
+#include "ui/input/irregular_editor.h"
 #include "ui/input/runs.h"
 #include "ui/input/unit_switch.h"
 #include "ui/widgets/features.h"
 
 namespace kelp {
 
+class IrregularWindow;
 class OutputWindow;
 class StartWindow;
 class TableWindow;
@@ -32,11 +35,14 @@ public:
 
     // Start-up: the input form, centred, with its defaults.
     void ShowInputForm();
-    // Reads a project into the form, as the command line asks; false (after
-    // telling why) when it cannot be read.
+    // Reads a project into the form and makes it the document's file, as the
+    // command line asks; false (after telling why) when it cannot be read.
     bool Load(const std::string& path);
 
     // The commands of the windows.
+    // "Create/Edit Irregular Channel Data": the irregular tailwater is chosen
+    // and the editor opens on the stored section.
+    void EditIrregular();
     void AnalyseDesign();
     void AnalyseRange();
     void ShowRow(int row);
@@ -50,6 +56,8 @@ public:
     StartWindow& start() { return *start_; }
     OutputWindow& output() { return *output_; }
     TableWindow& table() { return *table_; }
+    IrregularWindow& irregularWindow() { return *irregularWindow_; }
+    IrregularEditor& irregularEditor() { return irregular_; }
     Model& model() { return model_; }
     Document& document() { return document_; }
     InputForm& form() { return document_.form(); }
@@ -60,8 +68,15 @@ private:
     void Connect();
     void ConnectStart();
     void ConnectResults();
-    // After a document command: the form may be a new one.
-    void ShowDocument(bool newForm);
+    void ConnectEditor();
+    // After a document command: the form may be a new one, and the file
+    // another one (`otherFile`), whose section an open editor then shows.
+    void ShowDocument(bool newForm, bool otherFile = false);
+    // A document command of the input form, which may replace the form or
+    // read another file.
+    template <typename Result>
+    void RunDocumentCommand(Result (Document::*command)());
+    void ShowEditorUnits(float unitSystem);
     void Report(const RunOutcome& outcome);
     void ShowOutput();
     void ShowTable();
@@ -82,9 +97,11 @@ private:
     Document document_;
     std::unique_ptr<UnitSwitch> units_;
     RatingTable ratingTable_;
+    IrregularEditor irregular_;
     std::unique_ptr<StartWindow> start_;
     std::unique_ptr<OutputWindow> output_;
     std::unique_ptr<TableWindow> table_;
+    std::unique_ptr<IrregularWindow> irregularWindow_;
 };
 
 }  // namespace kelp

@@ -1,7 +1,6 @@
 // Commands of the windows whose work lives elsewhere (drawing, printing,
-// help, the irregular section editor, the HY-8 export). Each is one
-// function; one left empty tells the user that the command is not available
-// yet.
+// help, the HY-8 export). Each is one function; one left empty tells the
+// user that the command is not available yet.
 #pragma once
 
 #include <functional>
@@ -15,8 +14,6 @@ struct Features {
     std::function<void(WindowKind)> print;
     std::function<void()> help;
     std::function<void()> about;
-    // "Create/Edit Irregular Channel Data", after the irregular option is chosen.
-    std::function<void()> editIrregular;
     // "Press Button to Plot Profile" of the result form.
     std::function<void()> plotProfile;
     // "Press Button to Enter HY-8 Energy Dissipation".
@@ -24,9 +21,6 @@ struct Features {
     // A rating curve, kind 1 headwater, 2 outlet depth, 3 outlet velocity;
     // `closeOpenFirst` when the picture button (not its caption) was clicked.
     std::function<void(int kind, bool closeOpenFirst)> ratingCurve;
-    // Rewrites the irregular section editor's boxes for a new unit system
-    // (see UnitSwitch).
-    std::function<void(float unitSystem)> rewriteEditorBoxes;
 };
 
 }  // namespace kelp

@@ -1,0 +1,177 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/input/widgets/irregular_window.h"
+#include "ui/widgets/unit_menu.h"
+#include "widgets/desktop_fixture.h"
+
+namespace kelp::testing {
+namespace {
+
+// Eleven points, both overbanks (banks 3 and 8); station 2 is 20 ft.
+constexpr const char* kIrregularProject =
+    KELP_SOURCE_DIR "/examples/irregular_channel_tailwater.klp";
+
+class IrregularWindowTest : public DesktopTest {
+protected:
+    IrregularWindow& editor() { return desktop.irregularWindow(); }
+
+    void OpenEditor() {
+        QTest::mouseClick(start().irregularCommand(), Qt::LeftButton);
+        ASSERT_TRUE(editor().isVisible());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor()));
+    }
+    void TypeInto(QLineEdit* box, const QString& keys) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, keys);
+    }
+    // Near the left edge: an option button's caption may end before its middle.
+    void Click(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+};
+
+TEST_F(IrregularWindowTest, TheInputFormButtonOpensTheEditorOnTheStoredSection) {
+    ASSERT_TRUE(desktop.Load(kIrregularProject));
+    QTest::mouseClick(start().option(Option::TWDown), Qt::LeftButton);
+    Type(Field::txtTWbottom, "12");
+    OpenEditor();
+    EXPECT_EQ(editor().windowTitle(), "Irregular TW Rating Curve");
+    EXPECT_TRUE(start().option(Option::TWIrregular)->isChecked());
+    for (Field f : {Field::txtTWbottom, Field::txtTWrough, Field::txtTWelev}) {
+        EXPECT_FALSE(start().field(f)->isEnabled()) << FieldName(f);
+        EXPECT_EQ(edit(f)->text(), "") << FieldName(f);
+    }
+    EXPECT_EQ(editor().box(IrrBox::txtNIRC)->text(), "11");
+    EXPECT_EQ(editor().station(2)->text(), "20");
+    EXPECT_EQ(editor().elevation(11)->text(), "403");
+    EXPECT_EQ(editor().box(IrrBox::txtNright)->text(), "0.05");
+    EXPECT_EQ(editor().stationHeading()->text(), "Station (ft)");
+    EXPECT_TRUE(editor().option(2)->isChecked());
+    EXPECT_FALSE(editor().option(4)->isChecked());
+    EXPECT_TRUE(editor().box(IrrBox::txtCOPT)->isHidden());
+
+    // The count check complains and leaves the count as typed.
+    for (const char* count : {"2", "16", "15"}) {
+        TypeInto(editor().box(IrrBox::txtNIRC), count);
+        Click(editor().enterCommand());
+    }
+    EXPECT_EQ(prompts.Texts(),
+              (std::vector<std::string>{"Number of Cross-Sections must be >= 3",
+                                        "Number of Cross-Sections must be <= 15"}));
+    EXPECT_EQ(editor().box(IrrBox::txtNIRC)->text(), "15");
+}
+
+TEST_F(IrregularWindowTest, OptionsShowTheirBoxesAndLeavingTheCountShowsItsRows) {
+    OpenEditor();
+    const std::pair<IrrBox, const char*> sides[] = {{IrrBox::txtLLP, "lblLLP"},
+                                                    {IrrBox::txtRP, "lblRP"},
+                                                    {IrrBox::txtNleft, "lblNleft"},
+                                                    {IrrBox::txtNright, "lblNright"}};
+    struct Case { int option; bool left, right; };
+    for (Case c : {Case{4, false, false}, Case{1, true, false}, Case{3, false, true},
+                   Case{2, true, true}}) {
+        Click(editor().option(c.option));
+        for (int other = 1; other <= IrregularWindow::kOptions; ++other)
+            EXPECT_EQ(editor().option(other)->isChecked(), other == c.option);
+        for (const auto& [b, label] : sides) {
+            bool left = b == IrrBox::txtLLP || b == IrrBox::txtNleft;
+            bool shown = left ? c.left : c.right;
+            EXPECT_EQ(!editor().box(b)->isHidden(), shown) << c.option << " " << label;
+            EXPECT_EQ(!editor().findChild<QLabel*>(label)->isHidden(), shown) << label;
+        }
+        EXPECT_FALSE(editor().box(IrrBox::txtNmain)->isHidden());
+        EXPECT_EQ(editor().box(IrrBox::txtCOPT)->text(), QString::number(c.option));
+    }
+
+    TypeInto(editor().box(IrrBox::txtNIRC), "5");
+    editor().box(IrrBox::txtSlope)->setFocus();
+    for (int row = 1; row <= IrregularWindow::kRows; ++row) {
+        bool shown = row <= 5;
+        EXPECT_EQ(!editor().station(row)->isHidden(), shown) << row;
+        EXPECT_EQ(!editor().elevation(row)->isHidden(), shown) << row;
+        EXPECT_EQ(!editor().rowLabel(row)->isHidden(), shown) << row;
+    }
+}
+
+TEST_F(IrregularWindowTest, BoxesTakeDigitsAndOnePointEachAsTheInputFormsNumbers) {
+    OpenEditor();
+    TypeInto(editor().station(3), "1.2.3x-e");
+    EXPECT_EQ(editor().station(3)->text(), "1.23");
+    // Each box is judged on its own text, not on another box's point.
+    TypeInto(editor().elevation(3), "9.5");
+    EXPECT_EQ(editor().elevation(3)->text(), "9.5");
+    EXPECT_EQ(desktop.irregularEditor().StationText(3), "1.23");
+    // Enter moves on to the next box.
+    QTest::keyClick(editor().elevation(3), Qt::Key_Return);
+    EXPECT_NE(QApplication::focusWidget(), editor().elevation(3));
+}
+
+TEST_F(IrregularWindowTest, SaveAndExitWritesTheSectionOrKeepsWhatWasTypedOnANonNumber) {
+    ASSERT_TRUE(desktop.Load(kIrregularProject));
+    OpenEditor();
+    TypeInto(editor().station(2), "21.5");
+    TypeInto(editor().box(IrrBox::txtSlope), "");
+    Click(editor().saveCommand());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Input data is insufficient !"});
+    EXPECT_TRUE(editor().isVisible());
+    EXPECT_EQ(editor().station(2)->text(), "21.5");
+    EXPECT_EQ(model.IrrSta[2], 20.0f);
+    EXPECT_EQ(model.IrrSlope, 0.003f);
+    EXPECT_FALSE(form().dataChanged);
+
+    TypeInto(editor().box(IrrBox::txtSlope), "0.004");
+    Click(editor().option(4));
+    Click(editor().saveCommand());
+    EXPECT_FALSE(editor().isVisible());
+    EXPECT_EQ(model.IrrSta[2], 21.5f);
+    EXPECT_EQ(model.IrrSlope, 0.004f);
+    EXPECT_EQ(model.IrrOption, 4);
+    // Hidden boxes are saved as they stand.
+    EXPECT_EQ(model.IrrLeftBank, 3);
+    EXPECT_EQ(model.IrrRightBank, 8);
+    EXPECT_EQ(model.IrrN[3], 0.05f);
+    // The section belongs to the project: the exit prompt asks about it.
+    EXPECT_TRUE(form().dataChanged);
+}
+
+TEST_F(IrregularWindowTest, AUnitSwitchRewritesTheRowsFromTheSectionInFeet) {
+    ASSERT_TRUE(desktop.Load(kIrregularProject));
+    OpenEditor();
+    TypeInto(editor().station(2), "99");
+    start().unitMenu()->metric()->trigger();
+    EXPECT_EQ(editor().stationHeading()->text(), "Station (m)");
+    EXPECT_EQ(editor().elevationHeading()->text(), "Elevation (m)");
+    EXPECT_EQ(editor().station(2)->text(), "6.10");
+    EXPECT_EQ(editor().elevation(1)->text(), "122.53");
+    EXPECT_EQ(editor().station(15)->text(), "0.00");
+    EXPECT_EQ(model.IrrSta[2], 20.0f);
+
+    // Saved unedited in metres, the section keeps its feet exactly.
+    Click(editor().saveCommand());
+    EXPECT_EQ(model.IrrSta[2], 20.0f);
+    EXPECT_EQ(model.IrrElev[1], 402.0f);
+
+    // A switch reaches the editor while it is closed, and opening it again
+    // shows the metric rows.
+    start().unitMenu()->english()->trigger();
+    EXPECT_EQ(editor().station(2)->text(), "20.00");
+    start().unitMenu()->metric()->trigger();
+    OpenEditor();
+    EXPECT_EQ(editor().station(2)->text(), "6.096074");
+    EXPECT_EQ(editor().stationHeading()->text(), "Station (m)");
+}
+
+TEST_F(IrregularWindowTest, OpeningAnotherProjectShowsItsSectionInTheOpenEditor) {
+    OpenEditor();
+    EXPECT_EQ(editor().box(IrrBox::txtNIRC)->text(), "0");
+    ASSERT_TRUE(desktop.Load(kIrregularProject));
+    EXPECT_EQ(editor().box(IrrBox::txtNIRC)->text(), "11");
+    EXPECT_EQ(editor().station(2)->text(), "20");
+}
+
+}  // namespace
+}  // namespace kelp::testing
