@@ -1,22 +1,31 @@
 // kelp-cli: analyses a project file as the desktop program's two analysis
-// commands do, and prints the answer for a person or as JSON.
+// commands do, and prints the answer for a person or as JSON, writes the
+// printed pages as a PDF or draws the profile and rating curves as PNGs.
 //
 // Exit status: 0 analysed, 1 the file cannot be read, 2 the input is refused,
-// 3 a run-time fault, 64 a usage error. Messages go to standard error.
+// 3 a run-time fault, 4 an output file cannot be written, 64 a usage error.
+// Messages go to standard error.
 
 #include <CLI/CLI.hpp>
+#include <QGuiApplication>
 
 #include <ctime>
 #include <exception>
 #include <iostream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "cli/json_report.h"
 #include "cli/text_report.h"
 #include "project/project_file.h"
 #include "ui/input/runs.h"
+#include "ui/plots/profile_plot.h"
+#include "ui/plots/rating_curve.h"
+#include "ui/print/output_files.h"
+#include "ui/print/print_pages.h"
 #include "ui/results/hy8_files.h"
 
 namespace {
@@ -24,10 +33,23 @@ namespace {
 constexpr int kExitReadError = 1;
 constexpr int kExitRefused = 2;
 constexpr int kExitFault = 3;
+constexpr int kExitWriteError = 4;
 constexpr int kExitUsage = 64;
 constexpr const char* kUsage =
     "usage: kelp-cli design|range FILE.klp [--json] [--metric]\n"
-    "       kelp-cli hy8 FILE.klp --name NAME --dir DIR";
+    "       kelp-cli hy8 FILE.klp --name NAME --dir DIR\n"
+    "       kelp-cli report FILE.klp --pdf OUT.pdf [--metric]\n"
+    "       kelp-cli plot FILE.klp [--profile OUT.png] [--rating hw|depth|velocity OUT.png]"
+    " [--metric]";
+
+// The curves of the rating table by the word that names them.
+struct CurveName {
+    const char* name;
+    int kind;  // RatingCurveKind
+};
+constexpr CurveName kCurveNames[] = {{"hw", 1}, {"depth", 2}, {"velocity", 3}};
+
+constexpr QSize kPictureSize{1200, 800};
 
 struct Options {
     std::string command;
@@ -36,6 +58,12 @@ struct Options {
     bool metric = false;
     std::string hy8Name;
     std::string hy8Dir;
+    std::string pdf;
+    std::string profilePng;
+    std::vector<std::string> rating;  // curve name, PNG path
+    int curve = 0;                    // RatingCurveKind of `rating`
+
+    float UnitSystem() const { return metric ? 2.0f : 1.0f; }
 };
 
 // The form puts today's date into its date field when a project is opened.
@@ -64,7 +92,7 @@ int Design(kelp::InputForm& form, const Options& options) {
         std::cout << kelp::cli::DesignJson(model, outcome.control).dump(1) << '\n';
     else
         kelp::cli::PrintDesignReport(std::cout,
-                                     kelp::BuildOutputTexts(model, options.metric ? 2.0f : 1.0f));
+                                     kelp::BuildOutputTexts(model, options.UnitSystem()));
     return 0;
 }
 
@@ -75,7 +103,7 @@ int Range(kelp::InputForm& form, const Options& options) {
         std::cout << kelp::cli::RangeJson(table).dump(1) << '\n';
     else
         kelp::cli::PrintRangeReport(
-            std::cout, kelp::BuildTableTexts(table, form.model(), options.metric ? 2.0f : 1.0f));
+            std::cout, kelp::BuildTableTexts(table, form.model(), options.UnitSystem()));
     return 0;
 }
 
@@ -94,6 +122,66 @@ int Hy8(kelp::InputForm& form, const Options& options) {
     return 0;
 }
 
+// Writes an output file; a fault while drawing is reported as the runs
+// report theirs.
+template <typename Write>
+int Written(Write write) {
+    try {
+        write();
+    } catch (const kelp::RuntimeFault& fault) {
+        std::cerr << "Error:" << fault.what() << '\n';
+        return kExitFault;
+    } catch (const std::runtime_error& error) {
+        std::cerr << error.what() << '\n';
+        return kExitWriteError;
+    }
+    return 0;
+}
+
+// The range run comes first: the design run after it leaves the design
+// discharge's results in the model, and the table keeps its rows.
+int Report(kelp::InputForm& form, const Options& options) {
+    kelp::RatingTable table;
+    if (int status = ReportOutcome(kelp::RunRange(form, table))) return status;
+    if (int status = ReportOutcome(kelp::RunDesign(form))) return status;
+    kelp::PrintSource source{form.model(), &form, &table, options.UnitSystem(), {}};
+    return Written([&] { kelp::WritePdf(options.pdf, source, kelp::kReportPages); });
+}
+
+int WritePicture(const std::string& path, const kelp::Picture& draw) {
+    return Written([&] { kelp::WritePng(path, kPictureSize, draw); });
+}
+
+int Plot(kelp::InputForm& form, const Options& options) {
+    kelp::RatingTable table;
+    const kelp::Model& model = form.model();
+    if (options.curve) {
+        if (int status = ReportOutcome(kelp::RunRange(form, table))) return status;
+        int status = WritePicture(options.rating[1], [&](QPainter& p, const QRectF& area) {
+            kelp::DrawRatingCurve(p, area, model, table, options.curve, options.metric);
+        });
+        if (status) return status;
+    }
+    if (options.profilePng.empty()) return 0;
+    if (int status = ReportOutcome(kelp::RunDesign(form))) return status;
+    return WritePicture(options.profilePng, [&](QPainter& p, const QRectF& area) {
+        kelp::DrawProfile(p, area, model, options.metric);
+    });
+}
+
+// Drawing needs the fonts of a QGuiApplication, never a display: without one
+// Qt's offscreen platform is chosen.
+int Draw(kelp::InputForm& form, const Options& options) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "kelp-cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication gui(argc, argv);
+    return options.command == "report" ? Report(form, options) : Plot(form, options);
+}
+
 int Analyse(const Options& options) {
     kelp::Model model;
     kelp::InputForm form(model, Today());
@@ -104,7 +192,34 @@ int Analyse(const Options& options) {
         return kExitReadError;
     }
     if (options.command == "hy8") return Hy8(form, options);
+    if (options.command == "report" || options.command == "plot") return Draw(form, options);
     return options.command == "design" ? Design(form, options) : Range(form, options);
+}
+
+void AddDrawCommands(CLI::App& app, Options& options) {
+    CLI::App* report =
+        app.add_subcommand("report", "Write the printed pages of the design and range runs");
+    report->add_option("file", options.path, "Project file (.klp)")->required();
+    report->add_option("--pdf", options.pdf, "PDF file to write")->required();
+    report->add_flag("--metric", options.metric, "Show the results in metric units");
+    CLI::App* plot = app.add_subcommand("plot", "Draw the profile or a rating curve as a PNG");
+    plot->add_option("file", options.path, "Project file (.klp)")->required();
+    plot->add_option("--profile", options.profilePng, "PNG file of the water-surface profile");
+    plot->add_option("--rating", options.rating, "Rating curve hw, depth or velocity, and its PNG")
+        ->expected(2);
+    plot->add_flag("--metric", options.metric, "Show the pictures in metric units");
+}
+
+// A plot names at least one picture, and a rating curve by one of its words.
+void CheckDrawOptions(Options& options) {
+    if (options.command != "plot") return;
+    if (options.profilePng.empty() && options.rating.empty())
+        throw CLI::ValidationError("plot", "--profile or --rating is required");
+    if (options.rating.empty()) return;
+    for (const CurveName& c : kCurveNames)
+        if (options.rating[0] == c.name) options.curve = c.kind;
+    if (!options.curve)
+        throw CLI::ValidationError("--rating", "the curve is hw, depth or velocity");
 }
 
 // Parses the command line; returns the exit status when there is nothing to analyse.
@@ -124,15 +239,17 @@ std::optional<int> Parse(int argc, char** argv, Options& options) {
     hy8->add_option("file", options.path, "Project file (.klp)")->required();
     hy8->add_option("--name", options.hy8Name, "Base name of the two files")->required();
     hy8->add_option("--dir", options.hy8Dir, "Folder to write them into")->required();
+    AddDrawCommands(app, options);
     try {
         app.parse(argc, argv);
+        options.command = app.get_subcommands().front()->get_name();
+        CheckDrawOptions(options);
     } catch (const CLI::Success& done) {
         return app.exit(done);
     } catch (const CLI::ParseError& error) {
         std::cerr << error.what() << '\n' << kUsage << '\n';
         return kExitUsage;
     }
-    options.command = app.get_subcommands().front()->get_name();
     return std::nullopt;
 }
 

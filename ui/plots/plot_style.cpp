@@ -10,6 +10,9 @@ QFont PlotStyle::Text(bool bold) const {
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(font))));
     f.setBold(bold);
+    // Unshaped text keeps "fi" and "ff" as separate letters, so a printed
+    // page's text reads back as it was written.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 

@@ -1,0 +1,12 @@
+// The printed page of the result form: its groups and shown lines, with the
+// warnings of the analysis below them.
+#pragma once
+
+#include "ui/print/text_page.h"
+#include "ui/results/output_texts.h"
+
+namespace kelp {
+
+TextPage ResultPage(const OutputTexts& texts);
+
+}  // namespace kelp
