@@ -290,12 +290,12 @@ bool InputForm::IsNumberField(Field f) { return Info(f).entry == Entry::Number; 
 
 // Number fields take digits and one point only, so no sign or exponent can be
 // typed; the other fields take every key but Enter, which moves the focus on.
-bool InputForm::KeyAccepted(Field f, char key) const {
+bool InputForm::KeyAccepted(Field f, std::string_view text, char key) {
     if (f == Field::txtDate) return true;
     if (key == kEnter) return false;
     if (!IsNumberField(f)) return true;
     if (key == kBackspace) return true;
-    if (key == '.') return text(f).find('.') == std::string::npos;
+    if (key == '.') return text.find('.') == std::string_view::npos;
     return key >= '0' && key <= '9';
 }
 

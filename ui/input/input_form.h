@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/model.h"
@@ -101,9 +102,11 @@ public:
     void FocusGained(Field f);
     void FocusLost(Field f);
 
-    // Key filter of the number fields: true when the typed character is kept.
-    // Enter is never kept (the view moves the focus on).
-    bool KeyAccepted(Field f, char key) const;
+    // Key filter of the number fields: true when the typed character is kept
+    // in a field holding `text`: digits, one point and Backspace. Enter is
+    // never kept (the view moves the focus on).
+    static bool KeyAccepted(Field f, std::string_view text, char key);
+    bool KeyAccepted(Field f, char key) const { return KeyAccepted(f, text(f), key); }
     static bool IsNumberField(Field f);
 
     // Print commands: enabled by the 500 ms watcher once all three discharge

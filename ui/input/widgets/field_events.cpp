@@ -30,9 +30,9 @@ bool IsEnter(const QKeyEvent* key) {
 }
 
 // A character outside ASCII is no digit: only the free-text fields take it.
-bool CharacterAccepted(const InputForm& form, Field field, QChar c) {
+bool CharacterAccepted(Field field, const QString& text, QChar c) {
     if (c.unicode() > 0x7F) return !InputForm::IsNumberField(field);
-    return form.KeyAccepted(field, static_cast<char>(c.unicode()));
+    return InputForm::KeyAccepted(field, text.toStdString(), static_cast<char>(c.unicode()));
 }
 
 QString TextWithoutSelection(const QLineEdit* edit) {
@@ -50,17 +50,16 @@ QString ClipboardText() { return QApplication::clipboard()->text(); }
 
 }  // namespace
 
-bool PasteAccepted(const InputForm& form, Field field, const QString& kept,
-                   const QString& pasted) {
+bool PasteAccepted(Field field, const QString& kept, const QString& pasted) {
     if (!InputForm::IsNumberField(field)) return true;
     if (kept.count('.') + pasted.count('.') > 1) return false;
     for (QChar c : pasted)
-        if (c != '.' && !CharacterAccepted(form, field, c)) return false;
+        if (c != '.' && !CharacterAccepted(field, QString(), c)) return false;
     return true;
 }
 
-FieldEvents::FieldEvents(QObject* parent, FormAccess form, FocusChange onFocus)
-    : QObject(parent), form_(std::move(form)), onFocus_(std::move(onFocus)) {}
+FieldEvents::FieldEvents(QObject* parent, FocusChange onFocus)
+    : QObject(parent), onFocus_(std::move(onFocus)) {}
 
 void FieldEvents::Watch(QLineEdit* edit, Field field) {
     fields_[edit] = field;
@@ -76,7 +75,7 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: return KeyPress(edit, field, static_cast<QKeyEvent*>(event));
         case QEvent::Drop: {
             const QMimeData* data = static_cast<QDropEvent*>(event)->mimeData();
-            return !PasteAccepted(form_(), field, edit->text(), data ? data->text() : QString());
+            return !PasteAccepted(field, edit->text(), data ? data->text() : QString());
         }
         case QEvent::ContextMenu:
             ContextMenu(edit, field, static_cast<QContextMenuEvent*>(event));
@@ -90,16 +89,15 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
 
 // Returns true when the key is discarded.
 bool FieldEvents::KeyPress(QLineEdit* edit, Field field, QKeyEvent* key) {
-    const InputForm& form = form_();
     if (key->matches(QKeySequence::Paste)) return Paste(edit, field, ClipboardText());
     if (IsEnter(key)) {
-        if (form.KeyAccepted(field, kEnterKey)) return false;
+        if (InputForm::KeyAccepted(field, edit->text().toStdString(), kEnterKey)) return false;
         MoveToNextField(edit);
         return true;
     }
     if (!TypesText(key)) return false;
     for (QChar c : key->text()) {
-        if (!CharacterAccepted(form, field, c)) {
+        if (!CharacterAccepted(field, edit->text(), c)) {
             QApplication::beep();
             return true;
         }
@@ -108,7 +106,7 @@ bool FieldEvents::KeyPress(QLineEdit* edit, Field field, QKeyEvent* key) {
 }
 
 bool FieldEvents::Paste(QLineEdit* edit, Field field, const QString& pasted) {
-    if (PasteAccepted(form_(), field, TextWithoutSelection(edit), pasted)) return false;
+    if (PasteAccepted(field, TextWithoutSelection(edit), pasted)) return false;
     QApplication::beep();
     return true;
 }
@@ -118,7 +116,7 @@ void FieldEvents::ContextMenu(QLineEdit* edit, Field field, QContextMenuEvent* e
     QMenu* menu = edit->createStandardContextMenu();
     for (QAction* action : menu->actions())
         if (action->objectName() == "edit-paste" &&
-            !PasteAccepted(form_(), field, TextWithoutSelection(edit), ClipboardText()))
+            !PasteAccepted(field, TextWithoutSelection(edit), ClipboardText()))
             action->setEnabled(false);
     menu->exec(event->globalPos());
     delete menu;

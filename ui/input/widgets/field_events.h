@@ -1,6 +1,7 @@
 // The events of the input form's edit boxes: the key filter of the number
 // fields, Enter as a move to the next field, pasted and dropped text, and the
-// focus colour. Typed characters are judged by the form's own key filter;
+// focus colour. Typed characters are judged by the form's key filter against
+// the box's own text;
 // editing keys (arrows, Home, End, Delete, Backspace, Tab and the Ctrl
 // shortcuts) always pass.
 #pragma once
@@ -22,15 +23,13 @@ namespace kelp {
 // filter had it been typed: every character, and at most one point in what
 // the field then holds. `kept` is the field's text less what the paste
 // replaces.
-bool PasteAccepted(const InputForm& form, Field field, const QString& kept,
-                   const QString& pasted);
+bool PasteAccepted(Field field, const QString& kept, const QString& pasted);
 
 class FieldEvents : public QObject {
 public:
-    using FormAccess = std::function<const InputForm&()>;
     using FocusChange = std::function<void(Field, bool gained)>;
 
-    FieldEvents(QObject* parent, FormAccess form, FocusChange onFocus);
+    FieldEvents(QObject* parent, FocusChange onFocus);
 
     // Filters the events of `edit`, the edit box of `field`.
     void Watch(QLineEdit* edit, Field field);
@@ -43,7 +42,6 @@ private:
     bool Paste(QLineEdit* edit, Field field, const QString& pasted);
     void ContextMenu(QLineEdit* edit, Field field, QContextMenuEvent* event);
 
-    FormAccess form_;
     FocusChange onFocus_;
     std::map<QObject*, Field> fields_;
 };

@@ -58,13 +58,10 @@ void ShowBoth(QWidget* control, QLabel* label, bool visible) {
 IrregularWindow::IrregularWindow(IrregularEditor& editor, Prompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window),
       editor_(editor),
-      prompts_(prompts),
-      scratchForm_(scratchModel_, std::string()) {
+      prompts_(prompts) {
     setObjectName("frmIrregularTW");
     setWindowTitle(kIrregularTitle);
-    events_ = new FieldEvents(
-        this, [this]() -> const InputForm& { return scratchForm_; },
-        [this](Field role, bool gained) { FocusChanged(role, gained); });
+    events_ = new FieldEvents(this, [this](Field role, bool gained) { FocusChanged(role, gained); });
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(12, 12, 12, 12);
@@ -99,6 +96,8 @@ IrregularWindow::IrregularWindow(IrregularEditor& editor, Prompts& prompts, QWid
     page->addLayout(commands);
 }
 
+IrregularWindow::~IrregularWindow() { delete events_; }
+
 std::size_t IrregularWindow::RowIndex(int row) {
     if (row < 1 || row > kRows) throw RuntimeFault(kSubscriptOutOfRange);
     return static_cast<std::size_t>(row - 1);
@@ -114,8 +113,6 @@ QLineEdit* IrregularWindow::NumberBox(const QString& name, bool count) {
     edit->setObjectName(name);
     edit->setMaximumWidth(kNumberWidth);
     events_->Watch(edit, count ? kCountRole : kNumberRole);
-    // Installed after the key filter, so it runs first.
-    edit->installEventFilter(this);
     return edit;
 }
 
@@ -223,17 +220,6 @@ QWidget* IrregularWindow::SlopeLine() {
     row->addWidget(Box(IrrBox::txtSlope, kBoxNames[Index(IrrBox::txtSlope)], caption));
     row->addStretch(1);
     return line;
-}
-
-bool IrregularWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-            std::string text = edit->text().toStdString();
-            scratchForm_.SetText(kCountRole, text);
-            scratchForm_.SetText(kNumberRole, text);
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void IrregularWindow::FocusChanged(Field role, bool gained) {

@@ -31,6 +31,9 @@ public:
     static constexpr int kOptions = static_cast<int>(kSubchannelOptions.size());
 
     IrregularWindow(IrregularEditor& editor, Prompts& prompts, QWidget* parent = nullptr);
+    // The field events go first: a focus change during the window's own
+    // destruction must not reach a half-destroyed window.
+    ~IrregularWindow() override;
 
     // Shows every text, heading, option and visibility of the editor.
     void Refresh();
@@ -50,10 +53,6 @@ signals:
     // "&Save and Exit" wrote the section into the model and closed the window.
     void sectionSaved();
 
-protected:
-    // Keeps the key filter's form in step with the box being typed in.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     static std::size_t Index(IrrBox b) { return static_cast<std::size_t>(b); }
     static std::size_t RowIndex(int row);
@@ -72,10 +71,6 @@ private:
 
     IrregularEditor& editor_;
     Prompts& prompts_;
-    // The input form's number-field key filter judges these boxes against a
-    // scratch form whose number fields hold the text of the box in use.
-    Model scratchModel_;
-    InputForm scratchForm_;
     FieldEvents* events_ = nullptr;
 
     std::array<QLineEdit*, static_cast<std::size_t>(IrrBox::Count)> boxes_{};

@@ -54,9 +54,7 @@ const std::string& Caption(const UnitCaptions& units, UnitGroup group) {
 
 StartWindow::StartWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmStart");
-    events_ = new FieldEvents(
-        this, [this]() -> const InputForm& { return *form_; },
-        [this](Field f, bool gained) { FocusChanged(f, gained); });
+    events_ = new FieldEvents(this, [this](Field f, bool gained) { FocusChanged(f, gained); });
     BuildMenus();
     setCentralWidget(BuildGroups());
     menuWatcher_ = new QTimer(this);
@@ -64,6 +62,8 @@ StartWindow::StartWindow(QWidget* parent) : QMainWindow(parent) {
     connect(menuWatcher_, &QTimer::timeout, this, &StartWindow::WatchMenus);
     menuWatcher_->start();
 }
+
+StartWindow::~StartWindow() { delete events_; }
 
 void StartWindow::Bind(InputForm& form, UnitSwitch& units) {
     form_ = &form;

@@ -33,6 +33,9 @@ class StartWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit StartWindow(QWidget* parent = nullptr);
+    // The field events go first: a focus change during the window's own
+    // destruction must not reach a half-destroyed window.
+    ~StartWindow() override;
 
     // The form shown and its unit switch; bound again when the form is
     // replaced. Shows the form's state.
