@@ -1,7 +1,8 @@
 // Renders each window of the desktop program offscreen to a PNG: the input
 // form fresh and filled, the irregular cross-section editor fresh and filled
-// in both unit systems, the result form with and without a hydraulic jump,
-// and the rating table in English and metric units.
+// in both unit systems, the result form with and without a hydraulic jump
+// with its water-surface profile, the rating table in English and metric
+// units, and its three rating curves.
 //
 //   kelp_screenshots EXAMPLES_DIR OUTPUT_DIR
 #include <QApplication>
@@ -12,25 +13,38 @@
 #include "engine/model.h"
 #include "ui/input/widgets/irregular_window.h"
 #include "ui/input/widgets/start_window.h"
+#include "ui/plots/widgets/profile_window.h"
+#include "ui/plots/widgets/rating_curve_window.h"
 #include "ui/results/widgets/output_window.h"
 #include "ui/results/widgets/table_window.h"
 #include "ui/widgets/desktop.h"
+#include "ui/widgets/picture_command.h"
 #include "ui/widgets/quiet_prompts.h"
 #include "ui/widgets/unit_menu.h"
 
 namespace {
 
 // The offscreen screen is small; each window is pictured at its natural size.
-bool Save(QWidget& window, const QDir& out, const char* name) {
+bool Save(QWidget& window, const QDir& out, const QString& name) {
     window.resize(window.sizeHint());
     QApplication::processEvents();
-    QString path = out.filePath(QString(name) + ".png");
+    QString path = out.filePath(name + ".png");
     if (!window.grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// The result form and the profile its plot command opens, which follows the
+// form into metric units.
+bool SaveOutputAndProfile(kelp::Desktop& desktop, const QDir& out, const QString& name) {
+    bool ok = Save(desktop.output(), out, "output_" + name);
+    emit desktop.output().plotCommand()->buttonClicked();
+    ok = desktop.profile().isVisible() && Save(desktop.profile(), out, "profile_" + name) && ok;
+    desktop.ChooseOutputUnit(true);
+    return Save(desktop.profile(), out, "profile_" + name + "_metric") && ok;
 }
 
 // The example whose design discharge does (or does not) jump in the barrel.
@@ -42,9 +56,9 @@ bool SaveOutputWithJump(const QDir& examples, const QDir& out, bool jump, const 
         if (!desktop.Load(examples.filePath(file).toStdString())) continue;
         desktop.AnalyseDesign();
         if (desktop.output().isVisible() && (model.JumpFlag == "YES") == jump)
-            return Save(desktop.output(), out, name);
+            return SaveOutputAndProfile(desktop, out, name);
     }
-    std::fprintf(stderr, "no example gives %s\n", name);
+    std::fprintf(stderr, "no example's design run gives output_%s\n", name);
     return false;
 }
 
@@ -62,6 +76,18 @@ bool SaveIrregularEditor(const QDir& examples, const QDir& out) {
     ok = Save(desktop.irregularWindow(), out, "irregular_english") && ok;
     desktop.start().unitMenu()->metric()->trigger();
     return Save(desktop.irregularWindow(), out, "irregular_metric") && ok;
+}
+
+// Each rating curve as its picture button opens it, in the table's unit.
+bool SaveRatingCurves(kelp::Desktop& desktop, const QDir& out, const char* unit) {
+    bool ok = true;
+    const char* names[] = {"curve_headwater_", "curve_outlet_depth_", "curve_outlet_velocity_"};
+    for (int kind = 1; kind <= 3; ++kind) {
+        emit desktop.table().ratingCommand(kind)->buttonClicked();
+        std::vector<kelp::RatingCurveWindow*> open = desktop.ratingCurves();
+        ok = open.size() == 1 && Save(*open[0], out, QString(names[kind - 1]) + unit) && ok;
+    }
+    return ok;
 }
 
 }  // namespace
@@ -87,10 +113,12 @@ int main(int argc, char* argv[]) {
     ok = Save(desktop.start(), out, "input_filled") && ok;
     desktop.AnalyseRange();
     ok = desktop.table().isVisible() && Save(desktop.table(), out, "table_english") && ok;
+    ok = SaveRatingCurves(desktop, out, "english") && ok;
     desktop.ChooseTableUnit(true);
     ok = Save(desktop.table(), out, "table_metric") && ok;
+    ok = SaveRatingCurves(desktop, out, "metric") && ok;
     ok = SaveIrregularEditor(examples, out) && ok;
-    ok = SaveOutputWithJump(examples, out, true, "output_jump") && ok;
-    ok = SaveOutputWithJump(examples, out, false, "output_no_jump") && ok;
+    ok = SaveOutputWithJump(examples, out, true, "jump") && ok;
+    ok = SaveOutputWithJump(examples, out, false, "no_jump") && ok;
     return ok ? 0 : 1;
 }

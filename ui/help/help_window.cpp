@@ -1,7 +1,6 @@
 #include "ui/help/help_window.h"
 
 #include <QDialogButtonBox>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -37,8 +36,6 @@ void ShowHelp(QWidget* parent) {
     window->activateWindow();
 }
 
-void ShowAbout(QWidget* parent) {
-    QMessageBox::about(parent, "About KELP", QString::fromStdString(AboutHtml()));
-}
+void ShowAbout(Prompts& prompts) { prompts.Tell(AboutHtml(), "About KELP"); }
 
 }  // namespace kelp

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "ui/input/prompts.h"
+
 class QTextBrowser;
 
 namespace kelp {
@@ -20,7 +22,8 @@ private:
 // Shows the instructions beside the calling window; one help window serves
 // every window, brought to the front when it is already open.
 void ShowHelp(QWidget* parent);
-// The about box: the program's title and version.
-void ShowAbout(QWidget* parent);
+// The about box: the program's title and version, shown through the prompts
+// like every other box of the program.
+void ShowAbout(Prompts& prompts);
 
 }  // namespace kelp

@@ -3,11 +3,17 @@
 #include <QApplication>
 #include <QDate>
 #include <QScreen>
+#include <array>
 #include <exception>
+#include <span>
 #include <type_traits>
 
+#include "ui/help/help_window.h"
 #include "ui/input/widgets/irregular_window.h"
 #include "ui/input/widgets/start_window.h"
+#include "ui/plots/widgets/profile_window.h"
+#include "ui/plots/widgets/rating_curve_window.h"
+#include "ui/print/widgets/print_dialogs.h"
 #include "ui/results/output_texts.h"
 #include "ui/results/table_texts.h"
 #include "ui/results/widgets/output_window.h"
@@ -21,6 +27,13 @@ namespace {
 constexpr const char* kNotYetAvailable = "This command is not available yet.";
 constexpr const char* kRangeFailure =
     "KELP IS UNABLE TO PERFORM TASK, AN ERROR OCCURED DURING PROCESSING";
+
+// The pages each window prints, by WindowKind.
+constexpr std::array<std::span<const PageKind>, 3> kWindowPages{
+    std::span<const PageKind>(kInputPages), std::span<const PageKind>(kResultPages),
+    std::span<const PageKind>(kTablePages)};
+
+std::size_t IndexOf(WindowKind window) { return static_cast<std::size_t>(window); }
 
 Icon IconOf(const Message& message) {
     return message.exclamation ? Icon::Exclamation : Icon::None;
@@ -87,7 +100,9 @@ Desktop::Desktop(Model& model, Prompts& prompts, Features features,
       start_(std::make_unique<StartWindow>()),
       output_(std::make_unique<OutputWindow>()),
       table_(std::make_unique<TableWindow>()),
-      irregularWindow_(std::make_unique<IrregularWindow>(irregular_, prompts)) {
+      irregularWindow_(std::make_unique<IrregularWindow>(irregular_, prompts)),
+      profile_(std::make_unique<ProfileWindow>()) {
+    CompleteFeatures();
     Connect();
     ShowDocument(true);
 }
@@ -134,6 +149,40 @@ void Desktop::RunDocumentCommand(Result (Document::*command)()) {
             (document_.*command)();
     }
     ShowDocument(newForm, file != document_.ProjectFileName());
+}
+
+void Desktop::CompleteFeatures() {
+    Features& f = features_;
+    if (!f.printPreview)
+        f.printPreview = [this](WindowKind w) {
+            PreviewPages(&Window(w), PrintSourceOf(w), kWindowPages[IndexOf(w)]);
+        };
+    if (!f.print)
+        f.print = [this](WindowKind w) {
+            PrintWithDialog(&Window(w), PrintSourceOf(w), kWindowPages[IndexOf(w)]);
+        };
+    // One help window serves every window; it belongs to the input form,
+    // which lasts as long as the program.
+    if (!f.help) f.help = [this] { ShowHelp(start_.get()); };
+    if (!f.about) f.about = [this] { ShowAbout(prompts_); };
+    if (!f.plotProfile) f.plotProfile = [this] { PlotProfile(); };
+    if (!f.ratingCurve)
+        f.ratingCurve = [this](int kind, bool closeOpenFirst) {
+            OpenRatingCurve(kind, closeOpenFirst);
+        };
+}
+
+QWidget& Desktop::Window(WindowKind window) {
+    std::array<QWidget*, 3> windows{start_.get(), output_.get(), table_.get()};
+    return *windows[IndexOf(window)];
+}
+
+// The input form's page shows its fields in the unit checked on it; the
+// result windows print what they show, in the model's unit system.
+PrintSource Desktop::PrintSourceOf(WindowKind window) const {
+    float unitSystem =
+        window == WindowKind::Input ? units_->CheckedUnitSystem() : model_.UnitSystem;
+    return PrintSource{model_, &document_.form(), &ratingTable_, unitSystem, {}};
 }
 
 void Desktop::Connect() {
@@ -271,14 +320,45 @@ void Desktop::ShowRow(int row) {
     ShowOutput();
 }
 
+// An open profile follows the result form to the analysis it shows.
 void Desktop::ShowOutput() {
     output_->Fill(BuildOutputTexts(model_, model_.UnitSystem));
+    profile_->SetAnalysis(model_);
     Present(*output_);
 }
 
 void Desktop::ShowTable() {
     table_->Fill(BuildTableTexts(ratingTable_, model_, model_.UnitSystem));
+    for (const auto& curve : curves_) curve->SetTable(model_, ratingTable_);
     Present(*table_);
+}
+
+void Desktop::PlotProfile() {
+    profile_->SetAnalysis(model_);
+    Present(*profile_);
+}
+
+void Desktop::OpenRatingCurve(int ratingCurveKind, bool closeOpenFirst) {
+    if (closeOpenFirst) curves_.clear();
+    // Windows the user closed are only hidden; they go now.
+    std::erase_if(curves_, [](const auto& curve) { return !curve->isVisible(); });
+    auto curve = std::make_unique<RatingCurveWindow>(ratingCurveKind);
+    curve->SetTable(model_, ratingTable_);
+    Present(*curve);
+    curves_.push_back(std::move(curve));
+}
+
+std::vector<RatingCurveWindow*> Desktop::ratingCurves() const {
+    std::vector<RatingCurveWindow*> open;
+    for (const auto& curve : curves_)
+        if (curve->isVisible()) open.push_back(curve.get());
+    return open;
+}
+
+// A unit chosen on a result window shows in every picture open.
+void Desktop::ShowPlotUnits() {
+    profile_->SetUnitSystem(model_.UnitSystem);
+    for (const auto& curve : curves_) curve->SetUnitSystem(model_.UnitSystem);
 }
 
 // A unit chosen on a result window lasts until it returns: the model takes
@@ -303,11 +383,13 @@ void Desktop::ReturnFromTable() {
 void Desktop::ChooseOutputUnit(bool metric) {
     model_.UnitSystem = metric ? 2.0f : 1.0f;
     output_->Fill(BuildOutputTexts(model_, model_.UnitSystem));
+    ShowPlotUnits();
 }
 
 void Desktop::ChooseTableUnit(bool metric) {
     model_.UnitSystem = metric ? 2.0f : 1.0f;
     table_->Fill(BuildTableTexts(ratingTable_, model_, model_.UnitSystem));
+    ShowPlotUnits();
 }
 
 void Desktop::Exit() {
@@ -318,6 +400,8 @@ void Desktop::Exit() {
     output_->close();
     table_->close();
     irregularWindow_->close();
+    profile_->close();
+    curves_.clear();
     start_->CloseForGood();
     QCoreApplication::quit();
 }

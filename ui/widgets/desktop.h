@@ -1,26 +1,32 @@
 // The desktop program's windows and the commands that pass between them:
 // the input form (a document), the irregular cross-section editor, the two
 // analysis runs, the result form and the rating table, with their return
-// commands and unit menus. Everything a command shows or asks goes through
-// Prompts.
+// commands and unit menus, the profile and rating-curve windows, printing,
+// help and about. Everything a command shows or asks goes through Prompts.
 #pragma once
 
 #include <QObject>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/model.h"
 #include "project/document.h"
 #include "ui/input/irregular_editor.h"
 #include "ui/input/runs.h"
 #include "ui/input/unit_switch.h"
+#include "ui/print/print_pages.h"
 #include "ui/widgets/features.h"
+
+class QWidget;
 
 namespace kelp {
 
 class IrregularWindow;
 class OutputWindow;
+class ProfileWindow;
+class RatingCurveWindow;
 class StartWindow;
 class TableWindow;
 
@@ -51,7 +57,16 @@ public:
     void ReturnFromTable();
     void ChooseOutputUnit(bool metric);
     void ChooseTableUnit(bool metric);
+    // "Press Button to Plot Profile": the profile of the analysis on show.
+    void PlotProfile();
+    // A rating curve of the table (RatingCurveKind 1, 2 or 3); the picture
+    // button closes the curve windows open, the caption opens one beside them.
+    void OpenRatingCurve(int ratingCurveKind, bool closeOpenFirst);
     void Exit();
+
+    // What a window prints: its pages, read in the unit system it shows.
+    PrintSource PrintSourceOf(WindowKind window) const;
+    const Features& features() const { return features_; }
 
     StartWindow& start() { return *start_; }
     OutputWindow& output() { return *output_; }
@@ -63,8 +78,15 @@ public:
     InputForm& form() { return document_.form(); }
     UnitSwitch& units() { return *units_; }
     RatingTable& ratingTable() { return ratingTable_; }
+    ProfileWindow& profile() { return *profile_; }
+    // The rating-curve windows open, oldest first.
+    std::vector<RatingCurveWindow*> ratingCurves() const;
 
 private:
+    // Our own command for every feature the caller left empty.
+    void CompleteFeatures();
+    QWidget& Window(WindowKind window);
+    void ShowPlotUnits();
     void Connect();
     void ConnectStart();
     void ConnectResults();
@@ -102,6 +124,8 @@ private:
     std::unique_ptr<OutputWindow> output_;
     std::unique_ptr<TableWindow> table_;
     std::unique_ptr<IrregularWindow> irregularWindow_;
+    std::unique_ptr<ProfileWindow> profile_;
+    std::vector<std::unique_ptr<RatingCurveWindow>> curves_;
 };
 
 }  // namespace kelp

@@ -1,6 +1,8 @@
 // Commands of the windows whose work lives elsewhere (drawing, printing,
-// help, the HY-8 export). Each is one function; one left empty tells the
-// user that the command is not available yet.
+// help, the HY-8 export). Each is one function. The desktop supplies its own
+// for every command left empty but the HY-8 export, which needs the
+// program's settings store and launcher: left empty, it tells the user that
+// the command is not available.
 #pragma once
 
 #include <functional>

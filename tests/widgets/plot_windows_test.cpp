@@ -1,0 +1,142 @@
+#include <QAction>
+#include <QImage>
+#include <QPushButton>
+
+#include "ui/help/help_window.h"
+#include "ui/plots/plot_style.h"
+#include "ui/plots/widgets/profile_window.h"
+#include "ui/plots/widgets/rating_curve_window.h"
+#include "ui/widgets/clickable_label.h"
+#include "ui/widgets/unit_menu.h"
+#include "widgets/desktop_fixture.h"
+
+namespace kelp::testing {
+namespace {
+
+// True when the window, painted offscreen, shows a pixel of `colour`: the
+// picture was drawn, not left blank.
+bool Shows(QWidget& window, QRgb colour) {
+    QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour) return true;
+    return false;
+}
+
+std::vector<QString> Titles(const std::vector<RatingCurveWindow*>& windows) {
+    std::vector<QString> titles;
+    for (const RatingCurveWindow* w : windows) titles.push_back(w->windowTitle());
+    return titles;
+}
+
+class PlotWindowsTest : public DesktopTest {
+protected:
+    PlotWindowsTest() { TypeProject(); }
+    ProfileWindow& profile() { return desktop.profile(); }
+    void ClickCurve(int kind, bool picture) {
+        PictureCommand* command = desktop.table().ratingCommand(kind);
+        QTest::mouseClick(picture ? static_cast<QWidget*>(command->button()) : command->caption(),
+                          Qt::LeftButton);
+    }
+};
+
+TEST_F(PlotWindowsTest, ProfileShowsTheAnalysisOnTheResultFormInItsUnit) {
+    ClickDesign();
+    QTest::mouseClick(desktop.output().plotCommand()->caption(), Qt::LeftButton);
+    ASSERT_TRUE(profile().isVisible());
+    EXPECT_EQ(profile().windowTitle(), "Water Surface Profile");
+    EXPECT_EQ(profile().analysis().AnalysisQ, 120.0f);
+    EXPECT_FALSE(profile().metricUnits());
+    EXPECT_TRUE(Shows(profile(), kWaterLineColour));
+
+    desktop.output().unitMenu()->metric()->trigger();
+    EXPECT_TRUE(profile().metricUnits());
+
+    // A range run changes the model, not the picture of the result form; a
+    // row's detail shown on the result form is pictured in its place.
+    ClickRange();
+    ASSERT_TRUE(desktop.table().isVisible());
+    EXPECT_EQ(profile().analysis().AnalysisQ, 120.0f);
+    QTest::mouseClick(desktop.table().detailCommand(0), Qt::LeftButton);
+    EXPECT_EQ(profile().analysis().AnalysisQ, 30.0f);
+    EXPECT_TRUE(profile().isVisible());
+}
+
+TEST_F(PlotWindowsTest, PictureButtonReplacesTheOpenCurvesWhileTheCaptionAddsOne) {
+    ClickRange();
+    ASSERT_TRUE(desktop.table().isVisible());
+    ClickCurve(1, true);
+    ASSERT_EQ(Titles(desktop.ratingCurves()),
+              std::vector<QString>{"DISCHARGE vs. HEADWATER DEPTH"});
+    EXPECT_EQ(desktop.ratingCurves()[0]->kind(), 1);
+    EXPECT_TRUE(Shows(*desktop.ratingCurves()[0], kCurveColour));
+
+    ClickCurve(2, true);
+    ClickCurve(3, false);
+    EXPECT_EQ(Titles(desktop.ratingCurves()),
+              (std::vector<QString>{"DISCHARGE vs. OUTLET DEPTH", "DISCHARGE vs. OUTLET VELOCITY"}));
+
+    // Every open curve follows the table's unit menu; one the user closed is
+    // no longer counted.
+    desktop.table().unitMenu()->metric()->trigger();
+    for (RatingCurveWindow* curve : desktop.ratingCurves()) EXPECT_TRUE(curve->metricUnits());
+    desktop.ratingCurves()[0]->close();
+    ClickCurve(1, false);
+    EXPECT_EQ(Titles(desktop.ratingCurves()),
+              (std::vector<QString>{"DISCHARGE vs. OUTLET VELOCITY", "DISCHARGE vs. HEADWATER DEPTH"}));
+    ClickCurve(3, true);
+    EXPECT_EQ(desktop.ratingCurves().size(), 1u);
+    EXPECT_TRUE(prompts.boxes.empty());
+}
+
+// The input form prints its fields in the unit checked on it; the result
+// windows print what they show. Help is one window; about is a box.
+TEST_F(PlotWindowsTest, PrintSourcesHelpAndAbout) {
+    const Features& f = desktop.features();
+    EXPECT_TRUE(f.printPreview && f.print && f.help && f.about && f.plotProfile && f.ratingCurve);
+    ClickDesign();
+    desktop.output().unitMenu()->metric()->trigger();
+    EXPECT_EQ(desktop.PrintSourceOf(WindowKind::Input).unitSystem, 1.0f);
+    EXPECT_EQ(desktop.PrintSourceOf(WindowKind::Output).unitSystem, 2.0f);
+    PrintSource table = desktop.PrintSourceOf(WindowKind::Table);
+    EXPECT_EQ(table.table, &desktop.ratingTable());
+    EXPECT_EQ(table.form, &desktop.form());
+
+    emit start().helpRequested();
+    emit desktop.output().helpRequested();
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        shown += dynamic_cast<HelpWindow*>(w) && w->isVisible();
+    EXPECT_EQ(shown, 1);
+    emit start().aboutRequested();
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].title, "About KELP");
+    EXPECT_NE(prompts.boxes[0].text.find("Version"), std::string::npos);
+}
+
+// Print commands run the hooks given, so no test opens a real printer dialog.
+TEST(DesktopPrinting, EveryWindowsPrintCommandsReachTheHooksWithTheirWindow) {
+    QtApp();
+    WidgetPrompts prompts;
+    Model model;
+    std::vector<std::pair<std::string, WindowKind>> calls;
+    Features features;
+    features.printPreview = [&](WindowKind w) { calls.emplace_back("preview", w); };
+    features.print = [&](WindowKind w) { calls.emplace_back("print", w); };
+    Desktop desktop(model, prompts, features);
+    for (Field f : {Field::txtMinDischarge, Field::txtDesDischarge, Field::txtMaxDischarge})
+        QTest::keyClicks(desktop.start().editor(f), "5");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.start().printAction()->isEnabled(); }, 2000));
+    desktop.start().printPreviewAction()->trigger();
+    desktop.start().printAction()->trigger();
+    emit desktop.output().printRequested();
+    emit desktop.table().printPreviewRequested();
+    using P = std::pair<std::string, WindowKind>;
+    EXPECT_EQ(calls, (std::vector<P>{P{"preview", WindowKind::Input}, P{"print", WindowKind::Input},
+                                     P{"print", WindowKind::Output},
+                                     P{"preview", WindowKind::Table}}));
+    EXPECT_TRUE(prompts.boxes.empty());
+}
+
+}  // namespace
+}  // namespace kelp::testing
