@@ -49,8 +49,11 @@ private:
     std::array<float, N> values_{};
 };
 
-inline constexpr float kFeetPerMetre = 3.2808f;
-inline constexpr float kCfsPerCms = 35.3147f;
+// Feet per metre (also for velocities) and cfs per cms. Metric input is
+// multiplied in double precision on reading and divided out on display; as
+// decimal doubles they write 10 m as 32.808 ft, not with a float's rounding.
+inline constexpr double kLengthFactor = 3.2808;
+inline constexpr double kDischargeFactor = 35.3147;
 
 struct Model {
     // Project text

@@ -12,13 +12,10 @@ namespace kelp {
 
 enum class Scale { None, Discharge, Length };
 
-// The unit factors as decimal doubles: metric values are written with up to
-// 15 digits, which the float constants would fill with their own rounding
-// (10 m would become 32.8080008506775 ft).
 inline constexpr double Factor(Scale scale) {
     switch (scale) {
-        case Scale::Discharge: return 35.3147;
-        case Scale::Length: return 3.2808;
+        case Scale::Discharge: return kDischargeFactor;
+        case Scale::Length: return kLengthFactor;
         default: return 1.0;
     }
 }

@@ -157,3 +157,18 @@ TEST(Examples, IrregularChannelTailwaterFlowsWithinTheMainChannelAtEveryRow) {
 }
 
 }  // namespace
+
+TEST(CommandLine, Hy8WritesBothFilesOfTheDesignDischargeWithoutStartingAnything) {
+    const fs::path dir = TempFile("hy8");
+    fs::create_directories(dir);
+    const std::string project = Example("double_box_jump_in_barrel").string();
+    CliResult r = RunCli({"hy8", project, "--name", "RUN.DAT", "--dir", dir.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string inp = ReadAll(dir / "RUN.INP");
+    EXPECT_EQ(inp.substr(0, 18), "RUN\r\nVERSION 6.0\r\n");
+    EXPECT_EQ(ReadAll(dir / "RUN.PC").substr(0, 5), "RUN\r\n");
+    // 250 cfs in two barrels: HY-8 takes the discharge of one barrel.
+    EXPECT_NE(inp.find("      0.000    125.000    125.000      1.000\r\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"hy8", project, "--name", "RUN"}).status, 64);
+    fs::remove_all(dir);
+}

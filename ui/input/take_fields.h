@@ -9,11 +9,6 @@
 
 namespace kelp {
 
-// Feet per metre (also for velocities) and cfs per cms, applied in double
-// precision on reading and divided out on display.
-inline constexpr double kLengthFactor = 3.2808;
-inline constexpr double kDischargeFactor = 35.3147;
-
 inline constexpr const char* kInsufficientInput = "Input data is insufficient !";
 
 // Moves every field into the model in the order discharges, barrels, project
