@@ -2,7 +2,6 @@
 // pixel checks.
 #pragma once
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -11,19 +10,12 @@
 
 #include "engine/culverts.h"
 #include "engine/number_text.h"
+#include "support/gui_app.h"
 #include "ui/input/runs.h"
 
 namespace kelp::test {
 
-// Fonts need a QGuiApplication; the tests never need a display.
-inline void EnsureGui() {
-    static int argc = 1;
-    static char name[] = "kelp_plots_tests";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-}
+using testing::EnsureGui;
 
 inline QImage Render(int w, int h, const std::function<void(QPainter&, const QRectF&)>& draw) {
     EnsureGui();

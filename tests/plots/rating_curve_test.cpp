@@ -27,13 +27,7 @@ TEST(RatingCurveData, EachKindPlotsItsColumnAndSkipsTheRowNotAnalysed) {
     Model m;
     m.DesignQ = 40;
     RatingTable t = TenByTen();
-    struct Expect {
-        int kind;
-        const char* title;
-        const char* yTitle;
-        double y5;
-        const char* design;
-    };
+    struct Expect { int kind; const char* title; const char* yTitle; double y5; const char* design; };
     for (const Expect& e :
          {Expect{1, "DISCHARGE vs. HEADWATER DEPTH", "HEADWATER DEPTH(ft)", 6,
                  "Design D = 5.00 ft"},

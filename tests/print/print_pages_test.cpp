@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <stdexcept>
 
 #include "print/pdf_text.h"
+#include "support/gui_app.h"
 #include "support/temp_dir.h"
 #include "ui/print/output_files.h"
 #include "ui/input/unit_switch.h"
@@ -19,16 +19,8 @@ namespace kelp {
 namespace {
 
 using testing::HasLine;
+using testing::EnsureGui;
 using testing::PdfPages;
-
-void EnsureGui() {
-    static int argc = 1;
-    static char name[] = "kelp_print_tests";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-}
 
 // A double broken-back box culvert with a hydraulic jump in its outlet
 // section at the design discharge, analysed by both runs.
@@ -112,13 +104,8 @@ TEST(PrintedPages, IrregularSectionIsPrintedInTheUnitShownWithNothingCutShort) {
         m.IrrSta[i] = 10.0f * static_cast<float>(i - 1);
         m.IrrElev[i] = 100 + std::abs(static_cast<float>(i) - 8);
     }
-    m.IrrOption = 2;
-    m.IrrLeftBank = 4;
-    m.IrrRightBank = 12;
-    m.IrrN[1] = 0.06f;
-    m.IrrN[2] = 0.035f;
-    m.IrrN[3] = 0.05f;
-    m.IrrSlope = 0.003f;
+    m.IrrOption = 2, m.IrrLeftBank = 4, m.IrrRightBank = 12, m.IrrSlope = 0.003f;
+    m.IrrN[1] = 0.06f, m.IrrN[2] = 0.035f, m.IrrN[3] = 0.05f;
     UnitSwitch units(c.form);
     units.ChooseMetric();
     std::string page = c.Print(kInputPages, m.UnitSystem).at(0);

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "project/project_file.h"
+#include "support/double_box.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
 #include "ui/input/take_fields.h"
@@ -16,16 +17,9 @@ using testing::ScriptedPrompts;
 using testing::Slurp;
 using testing::TempDir;
 
-// A project every field of which can be taken.
+// The double box every check passes, with the design discharge given.
 void Fill(InputForm& form, const std::string& design) {
-    form.ChooseTWConstant();
-    const std::pair<Field, const char*> texts[] = {
-        {Field::txtMinDischarge, "30"}, {Field::txtMaxDischarge, "400"}, {Field::txtSpan, "8"},
-        {Field::txtRise, "5"}, {Field::txtInletsta, "0"}, {Field::txtInletelev, "250"},
-        {Field::txtUppersta, "30"}, {Field::txtUpperelev, "249.7"}, {Field::txtLowersta, "150"},
-        {Field::txtLowerelev, "225.7"}, {Field::txtOutletsta, "240"},
-        {Field::txtOutletelev, "225.25"}, {Field::txtTWelev, "230"}};
-    for (const auto& [field, text] : texts) form.SetText(field, text);
+    testing::FillDoubleBox(form);
     form.SetText(Field::txtDesDischarge, design);
 }
 

@@ -4,15 +4,16 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "engine/number_text.h"
+#include "support/temp_dir.h"
 #include "ui/input/catalogues.h"
 
 namespace kelp {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Slurp;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -21,13 +22,6 @@ std::vector<std::string> Lines(const std::string& text) {
         lines.push_back(text.substr(start, end - start));
     EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
     return lines;
-}
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
 }
 
 // What a save does first: the discharges the reader kept for the form reach
@@ -161,16 +155,14 @@ TEST_F(ProjectFileTest, ReadErrorsNameTheLineAndField) {
 }
 
 TEST_F(ProjectFileTest, FailedWriteLeavesNoTrace) {
-    fs::path dir = fs::temp_directory_path() / "kelp_project_file_test";
-    fs::remove_all(dir);
-    fs::create_directories(dir / "taken");
-    std::ofstream(dir / "taken" / "x") << "x";
-    Write2File(model, (dir / "a.klp").string());
+    testing::TempDir dir;
+    fs::create_directories(dir.path() / "taken");
+    std::ofstream(dir / "taken/x") << "x";
+    Write2File(model, dir / "a.klp");
     EXPECT_EQ(Slurp(dir / "a.klp"), ProjectText(model));
-    EXPECT_THROW(Write2File(model, (dir / "taken").string()), ProjectWriteError);
-    EXPECT_THROW(Write2File(model, (dir / "no" / "b.klp").string()), ProjectWriteError);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
-    fs::remove_all(dir);
+    EXPECT_THROW(Write2File(model, dir / "taken"), ProjectWriteError);
+    EXPECT_THROW(Write2File(model, dir / "no/b.klp"), ProjectWriteError);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
 TEST_F(ProjectFileTest, ReferenceProjectsReadAndWriteBackByteForByte) {
@@ -184,7 +176,7 @@ TEST_F(ProjectFileTest, ReferenceProjectsReadAndWriteBackByteForByte) {
         InputForm opened(fresh, "2025-06-07");
         ReadProjectFile(entry.path().string(), opened);
         TakeDischarges(opened);
-        EXPECT_EQ(ProjectText(fresh), Slurp(entry.path())) << entry.path();
+        EXPECT_EQ(ProjectText(fresh), Slurp(entry.path().string())) << entry.path();
         // The inlet of the file, not the form's default, is what an analysis uses.
         const InletSet& set = InletSetOf(fresh.BarrelShape == 2, fresh.InletType,
                                          opened.text(Field::cboPipematerial));

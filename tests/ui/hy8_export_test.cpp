@@ -4,14 +4,16 @@
 
 #include <filesystem>
 #include <functional>
-#include <map>
 
+#include "support/hy8_doubles.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
 
 namespace kelp {
 namespace {
 
+using testing::MemorySettings;
+using testing::RecordingLauncher;
 using testing::ScriptedPrompts;
 using testing::Slurp;
 using testing::Spit;
@@ -71,26 +73,6 @@ std::string ExpectedPerformance(const std::string& name) {
            kCrLf + Times(11, profile + kCrLf);
 }
 
-struct MemorySettings : SettingsStore {
-    std::map<std::string, std::string> values;
-    std::string Read(const std::string& a, const std::string& s, const std::string& k) override {
-        return values[a + "/" + s + "/" + k];
-    }
-    void Write(const std::string& a, const std::string& s, const std::string& k,
-               const std::string& v) override {
-        values[a + "/" + s + "/" + k] = v;
-    }
-};
-
-struct RecordingLauncher : ProcessLauncher {
-    bool works = true;
-    std::vector<std::string> started;  // program, then working directory
-    bool Start(const std::string& program, const std::string& dir) override {
-        started = {program, dir};
-        return works;
-    }
-};
-
 // HY-8 installed as root/bin/HY8.EXE, its data folder root/HY8.
 class Hy8ExportTest : public ::testing::Test {
 protected:
@@ -139,7 +121,7 @@ TEST_F(Hy8ExportTest, AsksForThePathWritesCutNameShowsStepsAndStartsInTheDataFol
     // Written in English units whatever the windows show.
     EXPECT_EQ(Slurp(root / "HY8/RUN.INP"), ExpectedInput("RUN"));
     EXPECT_EQ(Slurp(root / "HY8/RUN.PC"), ExpectedPerformance("RUN"));
-    EXPECT_EQ(launcher.started, (std::vector<std::string>{program, root / "HY8"}));
+    EXPECT_EQ(launcher.started.at(0), std::make_pair(program, root / "HY8"));
     EXPECT_EQ(Remembered(), program);
 }
 

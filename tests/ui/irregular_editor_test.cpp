@@ -27,21 +27,9 @@ protected:
     ScriptedPrompts prompts;
 };
 
-TEST_F(IrregularEditorTest, OptionsShowTheirBanksAndNValuesAndCountShowsRows) {
+TEST_F(IrregularEditorTest, TheCountShowsItsRowsAndIsChecked) {
     editor.Load();
-    EXPECT_EQ(editor.Option(), 2);
     EXPECT_EQ(editor.text(IrrBox::txtCOPT) + " " + editor.text(IrrBox::txtNmain), "2 0.035");
-    struct Case { int option; bool left, right; };
-    for (Case c : {Case{1, true, false}, Case{2, true, true}, Case{3, false, true},
-                   Case{4, false, false}}) {
-        editor.ChooseOption(c.option);
-        EXPECT_EQ(editor.Visible(IrrBox::txtLLP), c.left) << c.option;
-        EXPECT_EQ(editor.Visible(IrrBox::txtNleft), c.left) << c.option;
-        EXPECT_EQ(editor.Visible(IrrBox::txtRP), c.right) << c.option;
-        EXPECT_EQ(editor.Visible(IrrBox::txtNright), c.right) << c.option;
-        EXPECT_TRUE(editor.Visible(IrrBox::txtNmain));
-        EXPECT_FALSE(editor.Visible(IrrBox::txtCOPT));
-    }
     const std::pair<const char*, int> counts[] = {{"5", 5}, {"2", 3}, {"40", 15}};
     for (auto [count, last] : counts) {
         editor.SetText(IrrBox::txtNIRC, count);
@@ -49,26 +37,20 @@ TEST_F(IrregularEditorTest, OptionsShowTheirBanksAndNValuesAndCountShowsRows) {
         for (int row = 1; row <= IrregularEditor::kRows; ++row)
             EXPECT_EQ(editor.RowVisible(row), row <= last) << count << " row " << row;
     }
-    // The single main channel hides the banks, whose values are still saved.
-    editor.SetText(IrrBox::txtNIRC, "5");
-    ASSERT_TRUE(editor.SaveAndExit(prompts));
-    EXPECT_EQ(model.IrrOption, 4);
-    EXPECT_EQ(model.IrrLeftBank, 2);
-    EXPECT_EQ(model.IrrRightBank, 4);
-}
-
-TEST_F(IrregularEditorTest, CountCheckAndANonNumberWriteNothing) {
-    editor.Load();
     for (const char* count : {"2", "16", "3", "15"}) {
         editor.SetText(IrrBox::txtNIRC, count);
         editor.CheckCount(prompts);
     }
     EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"Number of Cross-Sections must be >= 3",
                                                          "Number of Cross-Sections must be <= 15"}));
+}
+
+TEST_F(IrregularEditorTest, ANonNumberWritesNothing) {
+    editor.Load();
     editor.SetText(IrrBox::txtSlope, "0.01");
     editor.SetStationText(2, "12");
     editor.SetElevationText(15, "x");
-    prompts.boxes.clear();
+    editor.SetText(IrrBox::txtNIRC, "15");
     EXPECT_FALSE(editor.SaveAndExit(prompts));
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Input data is insufficient !"});
     EXPECT_EQ(model.IrrSlope, 0.002f);
@@ -92,16 +74,6 @@ TEST_F(IrregularEditorTest, MetricShowsMetresAndWritesBackOnlyEditedBoxes) {
     EXPECT_EQ(model.IrrElev[2], 100.1f);  // unedited: exactly as stored
     EXPECT_EQ(model.IrrElev[3], F32(30 * 3.2808));
 
-    // A unit switch shows the stored points in "0.00" and leaves them alone.
-    editor.ShowUnits(false);
-    EXPECT_EQ(editor.ElevationText(2), "100.10");
-    EXPECT_EQ(editor.StationHeading(), "Station (ft)");
-    editor.ShowUnits(true);
-    EXPECT_EQ(editor.StationText(2), "3.05");
-    editor.ShowUnits(false);
-    EXPECT_EQ(editor.StationText(2), "10.00");
-    EXPECT_EQ(editor.StationText(15), "0.00");
-    EXPECT_EQ(model.IrrSta[2], 10.0f);
 }
 
 TEST_F(IrregularEditorTest, SectionRoundTripsThroughTheProjectFile) {
@@ -113,9 +85,6 @@ TEST_F(IrregularEditorTest, SectionRoundTripsThroughTheProjectFile) {
     editor.SetStationText(3, "20.25");
     ASSERT_TRUE(editor.SaveAndExit(prompts));
     std::string text = ProjectText(model);
-    std::size_t lines = 0;
-    for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
-    EXPECT_EQ(lines, 23u);
 
     Model reread;
     InputForm again(reread, "2024-05-01");

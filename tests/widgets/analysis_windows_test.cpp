@@ -1,8 +1,6 @@
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 
+#include "support/temp_dir.h"
 #include "ui/widgets/clickable_label.h"
 #include "ui/widgets/unit_menu.h"
 #include "widgets/desktop_fixture.h"
@@ -15,6 +13,7 @@ protected:
     AnalysisWindowsTest() { TypeProject(); }
     OutputWindow& output() { return desktop.output(); }
     TableWindow& table() { return desktop.table(); }
+    const ShownBox& LastBox() { return prompts.boxes.back(); }
 };
 
 TEST_F(AnalysisWindowsTest, DesignRunOpensTheResultFormAndReturnsToTheInputForm) {
@@ -43,10 +42,15 @@ TEST_F(AnalysisWindowsTest, DesignRunOpensTheResultFormAndReturnsToTheInputForm)
     EXPECT_EQ(model.UnitSystem, 2);
 
     QTest::mouseClick(output().returnCommand()->caption(), Qt::LeftButton);
-    EXPECT_FALSE(output().isVisible());
-    EXPECT_FALSE(table().isVisible());
+    EXPECT_FALSE(output().isVisible() || table().isVisible());
     EXPECT_EQ(model.UnitSystem, 1);
     EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "120");
+
+    // The result form's Return menu always leads to the table.
+    ClickDesign();
+    MenuAction(output(), "&Return")->trigger();
+    EXPECT_FALSE(output().isVisible());
+    EXPECT_TRUE(table().isVisible());
 }
 
 TEST_F(AnalysisWindowsTest, RangeRunFillsTheTableWhoseRowsOpenTheirDetail) {
@@ -54,20 +58,17 @@ TEST_F(AnalysisWindowsTest, RangeRunFillsTheTableWhoseRowsOpenTheirDetail) {
     ASSERT_TRUE(table().isVisible());
     EXPECT_EQ(table().windowTitle(), "Data Output Table");
     EXPECT_EQ(table().findChild<QLabel*>("lblProject")->text(), "Test culvert");
-    EXPECT_EQ(table().heading(0), "Discharge\n(cfs)");
     EXPECT_EQ(table().heading(2), "Inlet\nControl\nElevation\n(ft)");
     EXPECT_EQ(table().heading(10), "Hydraulic\nJump");
     // 30 to 400 in tens of 37 with the design discharge in place of 141.
     EXPECT_EQ(table().cell(0, 0), "30.0");
     EXPECT_EQ(table().cell(3, 0), "120.0");
-    EXPECT_EQ(table().cell(4, 0), "178.0");
     EXPECT_EQ(table().cell(10, 0), "400.0");
     EXPECT_TRUE(table().detailCommand(0)->isVisibleTo(&table()));
 
     table().unitMenu()->metric()->trigger();
     EXPECT_EQ(table().cell(0, 0), ".850");
     EXPECT_EQ(table().heading(7), "Outlet\nVelocity\n(m/s)");
-    EXPECT_TRUE(table().unitMenu()->metric()->isChecked());
 
     // A row's detail opens the result form; its return leads back to the table.
     QTest::mouseClick(table().detailCommand(3), Qt::LeftButton);
@@ -76,7 +77,6 @@ TEST_F(AnalysisWindowsTest, RangeRunFillsTheTableWhoseRowsOpenTheirDetail) {
     QTest::mouseClick(output().returnCommand()->button(), Qt::LeftButton);
     EXPECT_FALSE(output().isVisible());
     EXPECT_TRUE(table().isVisible());
-    EXPECT_EQ(table().cell(0, 0), "30.0");
 
     QTest::mouseClick(table().returnCommand()->button(), Qt::LeftButton);
     EXPECT_FALSE(table().isVisible());
@@ -84,13 +84,27 @@ TEST_F(AnalysisWindowsTest, RangeRunFillsTheTableWhoseRowsOpenTheirDetail) {
     EXPECT_EQ(form().units.discharge, "cfs");
 }
 
-TEST_F(AnalysisWindowsTest, TheResultFormsReturnMenuAlwaysLeadsToTheTable) {
+// A result window switched to metric keeps that unit until it returns; the
+// input form's commands in the meantime still read its fields in its own unit.
+TEST_F(AnalysisWindowsTest, RunsAndSavesFromTheInputFormReadItsFieldsInItsOwnUnit) {
     ClickDesign();
-    ASSERT_TRUE(output().isVisible());
-    for (QAction* action : output().findChildren<QAction*>())
-        if (action->text() == "&Return") action->trigger();
-    EXPECT_FALSE(output().isVisible());
-    EXPECT_TRUE(table().isVisible());
+    output().unitMenu()->metric()->trigger();
+    ClickDesign();
+    EXPECT_EQ(model.DesignQ, 120.0f);
+    EXPECT_EQ(Value("Discharge"), "120.0");
+    EXPECT_EQ(model.UnitSystem, 1);
+
+    output().unitMenu()->metric()->trigger();
+    TempDir dir;
+    prompts.files = {dir / "saved.klp"};
+    MenuAction(start(), "&Save")->trigger();
+    std::string text = Slurp(dir / "saved.klp");
+    EXPECT_NE(text.find("\r\n30,120,400,1\r\n"), std::string::npos) << text;
+    EXPECT_EQ(model.UnitSystem, 2);  // back once the save is done
+
+    ClickRange();
+    ASSERT_TRUE(table().isVisible());
+    EXPECT_EQ(table().cell(3, 0), "120.0");
 }
 
 TEST_F(AnalysisWindowsTest, ARefusedCheckShowsItsMessageAndFocusesTheField) {
@@ -106,31 +120,36 @@ TEST_F(AnalysisWindowsTest, ARefusedCheckShowsItsMessageAndFocusesTheField) {
     Type(Field::txtMinDischarge, "30");
     Type(Field::txtOutletsta, "100");
     ClickRange();
-    EXPECT_EQ(prompts.Texts().back(),
+    EXPECT_EQ(LastBox().text,
               "Program Error:  Lower break station must be less than outlet station\"");
     EXPECT_FALSE(table().isVisible());
     EXPECT_EQ(QApplication::focusWidget(), edit(Field::txtOutletsta));
+
+    Type(Field::txtOutletsta, "240");
+    Type(Field::txtLowerelev, "50");
+    ClickDesign();
+    EXPECT_EQ(LastBox().text, "Slope greater than allowable.");
+    EXPECT_EQ(LastBox().title, "KELP");
+    EXPECT_EQ(LastBox().icon, Icon::Exclamation);
+    EXPECT_FALSE(output().isVisible());
 }
 
 TEST_F(AnalysisWindowsTest, EmptyFieldsAndFaultsEndTheRunAndLeaveTheFormUsable) {
     Type(Field::txtRise, "");
     ClickDesign();
-    EXPECT_EQ(prompts.Texts().back(), "Input data is insufficient !");
+    EXPECT_EQ(LastBox().text, "Input data is insufficient !");
     EXPECT_FALSE(output().isVisible());
 
     Type(Field::txtRise, "5");
     // Beyond the range of a 32-bit number: an overflow while taking the form.
     form().SetText(Field::txtMaxDischarge, std::string(45, '9'));
     ClickRange();
-    EXPECT_EQ(prompts.boxes.back().text,
-              "KELP IS UNABLE TO PERFORM TASK, AN ERROR OCCURED DURING PROCESSING");
-    EXPECT_EQ(prompts.boxes.back().title, "KELP Monitor");
-    EXPECT_EQ(prompts.boxes.back().icon, Icon::Exclamation);
+    EXPECT_EQ(LastBox().text, "KELP IS UNABLE TO PERFORM TASK, AN ERROR OCCURED DURING PROCESSING");
+    EXPECT_EQ(LastBox().title, "KELP Monitor");
     EXPECT_FALSE(table().isVisible());
     ClickDesign();
-    EXPECT_EQ(prompts.boxes.back().text, "Error:Overflow occurred in AssignVariables");
-    EXPECT_FALSE(output().isVisible());
-    EXPECT_FALSE(prompts.busy);
+    EXPECT_EQ(LastBox().text, "Error:Overflow occurred in AssignVariables");
+    EXPECT_FALSE(output().isVisible() || prompts.busy);
     EXPECT_TRUE(start().isEnabled());
 
     Type(Field::txtMaxDischarge, "400");
@@ -138,31 +157,38 @@ TEST_F(AnalysisWindowsTest, EmptyFieldsAndFaultsEndTheRunAndLeaveTheFormUsable) 
     EXPECT_TRUE(output().isVisible());
 }
 
-TEST_F(AnalysisWindowsTest, TooSteepASlopeIsRefusedWithTheKelpBox) {
-    Type(Field::txtLowerelev, "50");
-    ClickDesign();
-    ASSERT_FALSE(prompts.boxes.empty());
-    EXPECT_EQ(prompts.boxes.back().text, "Slope greater than allowable.");
-    EXPECT_EQ(prompts.boxes.back().title, "KELP");
-    EXPECT_EQ(prompts.boxes.back().icon, Icon::Exclamation);
-    EXPECT_FALSE(output().isVisible());
-}
-
+// Commands that open other windows or print run the hooks given, so no test
+// opens a real printer dialog.
 TEST(DesktopFeatures, EachCommandOfAnotherWindowIsOneHook) {
     QtApp();
     WidgetPrompts prompts;
     Model model;
     std::vector<std::pair<int, bool>> curves;
+    std::vector<std::pair<std::string, WindowKind>> prints;
     int plots = 0;
     Features features;
     features.ratingCurve = [&](int kind, bool closeFirst) { curves.emplace_back(kind, closeFirst); };
     features.plotProfile = [&] { ++plots; };
+    features.printPreview = [&](WindowKind w) { prints.emplace_back("preview", w); };
+    features.print = [&](WindowKind w) { prints.emplace_back("print", w); };
     Desktop desktop(model, prompts, features);
     emit desktop.table().ratingCommand(2)->buttonClicked();
     emit desktop.table().ratingCommand(3)->captionClicked();
     emit desktop.output().plotCommand()->buttonClicked();
     EXPECT_EQ(curves, (std::vector<std::pair<int, bool>>{{2, true}, {3, false}}));
     EXPECT_EQ(plots, 1);
+
+    for (Field f : {Field::txtMinDischarge, Field::txtDesDischarge, Field::txtMaxDischarge})
+        QTest::keyClicks(desktop.start().editor(f), "5");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.start().printAction()->isEnabled(); }, 2000));
+    desktop.start().printPreviewAction()->trigger();
+    desktop.start().printAction()->trigger();
+    emit desktop.output().printRequested();
+    emit desktop.table().printPreviewRequested();
+    using P = std::pair<std::string, WindowKind>;
+    EXPECT_EQ(prints, (std::vector<P>{P{"preview", WindowKind::Input}, P{"print", WindowKind::Input},
+                                      P{"print", WindowKind::Output},
+                                      P{"preview", WindowKind::Table}}));
     EXPECT_TRUE(prompts.boxes.empty());
     emit desktop.output().hy8Command()->captionClicked();
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"This command is not available yet."});

@@ -2,12 +2,16 @@
 // as a user would, with every box recorded and the focus moves carried out.
 #pragma once
 
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/double_box.h"
 #include "support/scripted_prompts.h"
 #include "ui/input/widgets/start_window.h"
 #include "ui/results/widgets/output_window.h"
@@ -18,6 +22,13 @@
 #include "widgets/qt_app.h"
 
 namespace kelp::testing {
+
+inline QAction* MenuAction(QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == text) return action;
+    ADD_FAILURE() << "no menu item " << text.toStdString();
+    return nullptr;
+}
 
 class WidgetPrompts : public ScriptedPrompts {
 public:
@@ -45,20 +56,10 @@ protected:
         QTest::keyClicks(edit(f), keys);
     }
 
-    // A double broken-back box with a constant tailwater that passes every
-    // check: 30 to 400 cfs, design 120 cfs, an 8 ft by 5 ft box.
+    // The double box every check passes, typed as a user would.
     void TypeProject() {
         QTest::mouseClick(start().option(Option::TWConstant), Qt::LeftButton);
-        const std::pair<Field, const char*> texts[] = {
-            {Field::txtProject, "Test culvert"}, {Field::txtMinDischarge, "30"},
-            {Field::txtDesDischarge, "120"},     {Field::txtMaxDischarge, "400"},
-            {Field::txtSpan, "8"},               {Field::txtRise, "5"},
-            {Field::txtInletsta, "0"},           {Field::txtInletelev, "250"},
-            {Field::txtUppersta, "30"},          {Field::txtUpperelev, "249.7"},
-            {Field::txtLowersta, "150"},         {Field::txtLowerelev, "225.7"},
-            {Field::txtOutletsta, "240"},        {Field::txtOutletelev, "225.25"},
-            {Field::txtTWelev, "230"}};
-        for (const auto& [f, text] : texts) Type(f, text);
+        for (const auto& [f, text] : kDoubleBox) Type(f, text);
     }
 
     void ClickDesign() { QTest::mouseClick(start().designCommand()->button(), Qt::LeftButton); }

@@ -1,20 +1,9 @@
-#include <QAction>
-#include <QLabel>
-#include <QMenuBar>
-#include <QPushButton>
 
 #include "ui/widgets/unit_menu.h"
 #include "widgets/desktop_fixture.h"
 
 namespace kelp::testing {
 namespace {
-
-QAction* MenuAction(QWidget& window, const QString& text) {
-    for (QAction* action : window.findChildren<QAction*>())
-        if (action->text() == text) return action;
-    ADD_FAILURE() << "no menu item " << text.toStdString();
-    return nullptr;
-}
 
 using DocumentWindowsTest = DesktopTest;
 
@@ -36,7 +25,6 @@ TEST_F(DocumentWindowsTest, NewBringsBackAFreshFormInEnglishUnits) {
     MenuAction(start(), "&New")->trigger();
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Save current file?"});
     EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "");
-    EXPECT_EQ(edit(Field::txtProject)->text(), "");
     EXPECT_TRUE(start().option(Option::TWDown)->isChecked());
     EXPECT_TRUE(start().unitMenu()->english()->isChecked());
     EXPECT_EQ(start().unitLabel(Field::txtRise)->text(), "ft");

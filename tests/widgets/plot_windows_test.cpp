@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QImage>
-#include <QPushButton>
 
 #include "ui/help/help_window.h"
 #include "ui/plots/plot_style.h"
@@ -112,30 +111,6 @@ TEST_F(PlotWindowsTest, PrintSourcesHelpAndAbout) {
     ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes[0].title, "About KELP");
     EXPECT_NE(prompts.boxes[0].text.find("Version"), std::string::npos);
-}
-
-// Print commands run the hooks given, so no test opens a real printer dialog.
-TEST(DesktopPrinting, EveryWindowsPrintCommandsReachTheHooksWithTheirWindow) {
-    QtApp();
-    WidgetPrompts prompts;
-    Model model;
-    std::vector<std::pair<std::string, WindowKind>> calls;
-    Features features;
-    features.printPreview = [&](WindowKind w) { calls.emplace_back("preview", w); };
-    features.print = [&](WindowKind w) { calls.emplace_back("print", w); };
-    Desktop desktop(model, prompts, features);
-    for (Field f : {Field::txtMinDischarge, Field::txtDesDischarge, Field::txtMaxDischarge})
-        QTest::keyClicks(desktop.start().editor(f), "5");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.start().printAction()->isEnabled(); }, 2000));
-    desktop.start().printPreviewAction()->trigger();
-    desktop.start().printAction()->trigger();
-    emit desktop.output().printRequested();
-    emit desktop.table().printPreviewRequested();
-    using P = std::pair<std::string, WindowKind>;
-    EXPECT_EQ(calls, (std::vector<P>{P{"preview", WindowKind::Input}, P{"print", WindowKind::Input},
-                                     P{"print", WindowKind::Output},
-                                     P{"preview", WindowKind::Table}}));
-    EXPECT_TRUE(prompts.boxes.empty());
 }
 
 }  // namespace

@@ -1,13 +1,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "ui/widgets/clickable_label.h"
 #include "ui/widgets/unit_menu.h"
-#include "ui/input/widgets/irregular_window.h"
 #include "widgets/desktop_fixture.h"
 
 namespace kelp::testing {
@@ -19,26 +15,20 @@ using StartWindowTest = DesktopTest;
 
 TEST_F(StartWindowTest, OpensWithTheDefaultsOfANewUntitledDocument) {
     EXPECT_EQ(start().windowTitle(), "KELP : UNTITLED");
-    EXPECT_TRUE(start().option(Option::Box)->isChecked());
-    EXPECT_TRUE(start().option(Option::Double)->isChecked());
-    EXPECT_TRUE(start().option(Option::TWDown)->isChecked());
-    EXPECT_FALSE(start().option(Option::Circle)->isChecked());
+    for (Option o : {Option::Box, Option::Double, Option::TWDown})
+        EXPECT_TRUE(start().option(o)->isChecked());
     auto* inlet = start().findChild<QComboBox*>("cboBoxinlet");
     ASSERT_NE(inlet, nullptr);
     EXPECT_EQ(inlet->currentText(), "Wingwall, 1.5:1 Bevel (18-34 deg. Flare)");
     EXPECT_EQ(inlet->count(), 8);
-    EXPECT_EQ(edit(Field::txtBoxrough)->text(), "0.012");
     EXPECT_EQ(edit(Field::txtNOut)->text(), "0.012");
-    EXPECT_EQ(edit(Field::txtTWrough)->text(), "0.035");
     EXPECT_EQ(edit(Field::txtDate)->text(), "2024-05-01");
     EXPECT_FALSE(start().field(Field::txtDiameter)->isEnabled());
     EXPECT_EQ(Base(start().field(Field::txtDiameter)), kDisabledGrey);
     EXPECT_FALSE(start().findChild<QLabel*>("lblDiameter")->isEnabled());
     EXPECT_EQ(start().unitLabel(Field::txtMinDischarge)->text(), "cfs");
     EXPECT_EQ(start().unitLabel(Field::txtTWleftside)->text(), "H:1V");
-    EXPECT_EQ(start().unitLabel(Field::txtTWslope)->text(), "ft/ft");
-    EXPECT_FALSE(start().printPreviewAction()->isEnabled());
-    EXPECT_FALSE(start().printAction()->isEnabled());
+    EXPECT_FALSE(start().printPreviewAction()->isEnabled() || start().printAction()->isEnabled());
     EXPECT_TRUE(start().unitMenu()->english()->isChecked());
     EXPECT_FALSE(form().dataChanged);
 }
@@ -95,32 +85,23 @@ TEST_F(StartWindowTest, OptionsAndListsApplyTheFormsRules) {
     QTest::mouseClick(start().option(Option::Single), Qt::LeftButton);
     EXPECT_FALSE(start().field(Field::txtUppersta)->isEnabled());
     EXPECT_EQ(edit(Field::txtUppersta)->text(), "");
-    EXPECT_TRUE(start().option(Option::Single)->isChecked());
     EXPECT_FALSE(start().option(Option::Double)->isChecked());
 
     // The pipe's caption also picks the concrete material.
     QTest::mouseClick(start().optionCaption(Option::Circle), Qt::LeftButton);
-    EXPECT_TRUE(start().option(Option::Circle)->isChecked());
-    EXPECT_EQ(start().findChild<QComboBox*>("cboPipematerial")->currentText(), "Concrete");
-    EXPECT_FALSE(start().field(Field::txtSpan)->isEnabled());
-
     auto* material = start().findChild<QComboBox*>("cboPipematerial");
+    EXPECT_TRUE(start().option(Option::Circle)->isChecked());
+    EXPECT_EQ(material->currentText(), "Concrete");
+    EXPECT_FALSE(start().field(Field::txtSpan)->isEnabled());
     emit material->activated(material->findText("Corr. Alum. Pipe"));
     EXPECT_EQ(edit(Field::txtBoxrough)->text(), "0.031");
     EXPECT_EQ(start().findChild<QComboBox*>("cboBoxinlet")->currentText(), "Flared End Section");
-    EXPECT_EQ(model.PipeMaterial, 3);
 
     Type(Field::txtTWbottom, "12");
     auto* shape = start().findChild<QComboBox*>("cboTWshape");
     emit shape->activated(shape->findText("Circle"));
     EXPECT_FALSE(start().field(Field::txtTWbottom)->isEnabled());
     EXPECT_EQ(edit(Field::txtTWbottom)->text(), "12");
-    EXPECT_TRUE(start().field(Field::txtTWdiameter)->isEnabled());
-
-    QTest::mouseClick(start().irregularCommand(), Qt::LeftButton);
-    EXPECT_TRUE(start().option(Option::TWIrregular)->isChecked());
-    EXPECT_FALSE(start().field(Field::txtTWrough)->isEnabled());
-    EXPECT_TRUE(desktop.irregularWindow().isVisible());
 }
 
 TEST_F(StartWindowTest, PrintCommandsWakeOnceAllThreeDischargesHoldText) {
@@ -139,15 +120,12 @@ TEST_F(StartWindowTest, TheUnitMenuRewritesFieldsAndCaptionsOnce) {
     start().unitMenu()->metric()->trigger();
     EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "2.832");
     EXPECT_EQ(edit(Field::txtMinDischarge)->text(), "");
-    EXPECT_TRUE(start().unitMenu()->metric()->isChecked());
     EXPECT_FALSE(start().unitMenu()->english()->isChecked());
     EXPECT_EQ(start().unitLabel(Field::txtDesDischarge)->text(), "cms");
-    EXPECT_EQ(start().unitLabel(Field::txtRise)->text(), "m");
-    EXPECT_EQ(start().unitLabel(Field::txtTWslope)->text(), "m/m");
     EXPECT_EQ(start().unitLabel(Field::txtTWrightside)->text(), "__H:1V");
     start().unitMenu()->english()->trigger();
     EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "100.01");
-    EXPECT_EQ(start().unitLabel(Field::txtTWrightside)->text(), "__H:1V");
+    EXPECT_EQ(start().unitLabel(Field::txtRise)->text(), "ft");
     EXPECT_EQ(model.UnitSystem, 1);
 }
 
