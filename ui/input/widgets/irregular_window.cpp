@@ -127,14 +127,21 @@ QLineEdit* IrregularWindow::Box(IrrBox b, const char* name, QLabel* label) {
     return edit;
 }
 
-QWidget* IrregularWindow::CountLine() {
-    auto* line = new QWidget;
+// A line of one box after its caption; the caller may add more to its row.
+QHBoxLayout* IrregularWindow::CaptionedLine(QWidget* line, const char* caption,
+                                            const char* labelName, IrrBox b) {
     auto* row = new QHBoxLayout(line);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
-    QLabel* caption = Caption(kCountCaption, "lblNIRC");
-    row->addWidget(caption);
-    row->addWidget(Box(IrrBox::txtNIRC, kBoxNames[Index(IrrBox::txtNIRC)], caption));
+    QLabel* label = Caption(caption, labelName);
+    row->addWidget(label);
+    row->addWidget(Box(b, kBoxNames[Index(b)], label));
+    return row;
+}
+
+QWidget* IrregularWindow::CountLine() {
+    auto* line = new QWidget;
+    QHBoxLayout* row = CaptionedLine(line, kCountCaption, "lblNIRC", IrrBox::txtNIRC);
     enter_ = new QPushButton(kEnterDataCaption);
     enter_->setObjectName("Command1");
     connect(enter_, &QPushButton::clicked, this, [this] { editor_.CheckCount(prompts_); });
@@ -212,13 +219,7 @@ QWidget* IrregularWindow::Options() {
 
 QWidget* IrregularWindow::SlopeLine() {
     auto* line = new QWidget;
-    auto* row = new QHBoxLayout(line);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
-    QLabel* caption = Caption(kSlopeCaption, "lblSlope");
-    row->addWidget(caption);
-    row->addWidget(Box(IrrBox::txtSlope, kBoxNames[Index(IrrBox::txtSlope)], caption));
-    row->addStretch(1);
+    CaptionedLine(line, kSlopeCaption, "lblSlope", IrrBox::txtSlope)->addStretch(1);
     return line;
 }
 

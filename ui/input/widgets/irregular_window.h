@@ -15,6 +15,7 @@
 #include "ui/input/input_form.h"
 #include "ui/input/irregular_editor.h"
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -57,6 +58,8 @@ private:
     static std::size_t Index(IrrBox b) { return static_cast<std::size_t>(b); }
     static std::size_t RowIndex(int row);
 
+    QHBoxLayout* CaptionedLine(QWidget* line, const char* caption, const char* labelName,
+                               IrrBox b);
     QWidget* CountLine();
     QWidget* Coordinates();
     using LabelledBox = std::pair<IrrBox, const char*>;
