@@ -117,7 +117,7 @@ int Hy8(kelp::InputForm& form, const Options& options) {
     } catch (const kelp::Hy8Fault& fault) {
         std::cerr << "Error " << fault.number() << ": " << fault.what()
                   << " occurred while writing the HY-8 files\n";
-        return kExitFault;
+        return kExitWriteError;
     }
     return 0;
 }
