@@ -1,8 +1,6 @@
 // Runs the built kelp-cli as a user would: the reference projects, the bundled
 // examples and the command line's own errors.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -12,39 +10,17 @@
 #include <sstream>
 #include <string>
 
+#include "cli/run_cli.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-std::string ReadAll(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
-struct CliResult {
-    int status = -1;
-    std::string out, err;
-};
-
-// Output files named after the process: ctest runs test cases side by side.
-fs::path TempFile(const std::string& name) {
-    return fs::path(testing::TempDir()) / ("kelp_" + std::to_string(getpid()) + "_" + name);
-}
-
-CliResult RunCli(std::initializer_list<std::string> args) {
-    fs::path out = TempFile("out.txt");
-    fs::path err = TempFile("err.txt");
-    std::string command = KELP_CLI_PATH;
-    for (const std::string& a : args) command += " '" + a + "'";
-    command += " >'" + out.string() + "' 2>'" + err.string() + "' </dev/null";
-    int raw = std::system(command.c_str());
-    CliResult result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
-    fs::remove(out);
-    fs::remove(err);
-    return result;
-}
+using kelp::testing::CliResult;
+using kelp::testing::RunCli;
+using kelp::testing::Slurp;
+using kelp::testing::TempDir;
 
 json Answer(const std::string& command, const fs::path& project) {
     CliResult r = RunCli({command, project.string(), "--json"});
@@ -85,10 +61,10 @@ TEST(ReferenceProjects, AnswersAndRefusalsMatch) {
             fs::path stem = entry.path();
             stem.replace_extension("." + command);
             if (fs::exists(stem.string() + ".json")) {
-                ExpectSame(json::parse(ReadAll(stem.string() + ".json")), Answer(command, entry.path()), command);
+                ExpectSame(json::parse(Slurp(stem.string() + ".json")), Answer(command, entry.path()), command);
                 continue;
             }
-            std::istringstream expected(ReadAll(stem.string() + ".err"));
+            std::istringstream expected(Slurp(stem.string() + ".err"));
             std::string exitLine, message;
             std::getline(expected, exitLine);
             std::getline(expected, message);
@@ -104,13 +80,15 @@ TEST(CommandLine, UnreadableFilesAndUsageErrors) {
     CliResult missing = RunCli({"design", "/nonexistent/culvert.klp"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("/nonexistent/culvert.klp"), std::string::npos) << missing.err;
-    fs::path garbled = TempFile("garbled.klp");
+    TempDir dir;
+    const std::string garbled = dir / "garbled.klp";
     std::ofstream(garbled, std::ios::binary) << "\"Garbled\",\"x\",\"y\"\r\n10,abc,30,1\r\n";
-    EXPECT_EQ(RunCli({"range", garbled.string()}).status, 1);
-    fs::remove(garbled);
+    EXPECT_EQ(RunCli({"range", garbled}).status, 1);
 
-    for (auto args : {std::initializer_list<std::string>{"design", "x.klp", "--frobnicate"},
-                      {"analyse", "x.klp"}, {"range"}, {}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"design", "x.klp", "--frobnicate"},
+          std::vector<std::string>{"analyse", "x.klp"}, std::vector<std::string>{"range"},
+          std::vector<std::string>{}}) {
         CliResult bad = RunCli(args);
         EXPECT_EQ(bad.status, 64);
         EXPECT_NE(bad.err.find("usage: kelp-cli"), std::string::npos) << bad.err;
@@ -159,16 +137,14 @@ TEST(Examples, IrregularChannelTailwaterFlowsWithinTheMainChannelAtEveryRow) {
 }  // namespace
 
 TEST(CommandLine, Hy8WritesBothFilesOfTheDesignDischargeWithoutStartingAnything) {
-    const fs::path dir = TempFile("hy8");
-    fs::create_directories(dir);
+    TempDir dir;
     const std::string project = Example("double_box_jump_in_barrel").string();
-    CliResult r = RunCli({"hy8", project, "--name", "RUN.DAT", "--dir", dir.string()});
+    CliResult r = RunCli({"hy8", project, "--name", "RUN.DAT", "--dir", dir.path().string()});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string inp = ReadAll(dir / "RUN.INP");
+    const std::string inp = Slurp(dir / "RUN.INP");
     EXPECT_EQ(inp.substr(0, 18), "RUN\r\nVERSION 6.0\r\n");
-    EXPECT_EQ(ReadAll(dir / "RUN.PC").substr(0, 5), "RUN\r\n");
+    EXPECT_EQ(Slurp(dir / "RUN.PC").substr(0, 5), "RUN\r\n");
     // 250 cfs in two barrels: HY-8 takes the discharge of one barrel.
     EXPECT_NE(inp.find("      0.000    125.000    125.000      1.000\r\n"), std::string::npos);
     EXPECT_EQ(RunCli({"hy8", project, "--name", "RUN"}).status, 64);
-    fs::remove_all(dir);
 }

@@ -1,7 +1,6 @@
 // kelp-cli report and plot run as a user would, without a display: the PDF
 // read back as text against the text reports, the pictures as PNG files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "print/pdf_text.h"
+#include "cli/run_cli.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -18,27 +18,12 @@ namespace {
 namespace fs = std::filesystem;
 using kelp::testing::HasLine;
 using kelp::testing::PdfPages;
+using kelp::testing::RunCli;
 using kelp::testing::Slurp;
 using kelp::testing::TempDir;
 
 const std::string kExample =
     std::string(KELP_SOURCE_DIR) + "/examples/double_box_jump_in_barrel.klp";
-
-struct Run {
-    int status;
-    std::string out;
-};
-
-// kelp-cli with no display of any kind and no platform chosen: the drawing
-// commands must pick the offscreen platform themselves.
-Run Cli(const TempDir& dir, const std::string& args) {
-    std::string out = dir / "stdout.txt";
-    std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                          std::string(KELP_CLI_PATH) + " " + args + " >'" + out +
-                          "' 2>/dev/null </dev/null";
-    int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out)};
-}
 
 // The words of the text report's line that starts with `caption`.
 std::vector<std::string> ReportLine(const std::string& report, const std::string& caption) {
@@ -56,7 +41,7 @@ std::vector<std::string> ReportLine(const std::string& report, const std::string
 
 TEST(ReportCommand, PagesShowTheHeadTheProjectTheHeadwaterAndTheTableRows) {
     TempDir dir;
-    ASSERT_EQ(Cli(dir, "report '" + kExample + "' --pdf '" + (dir / "report.pdf") + "'").status, 0);
+    ASSERT_EQ(RunCli({"report", kExample, "--pdf", dir / "report.pdf"}).status, 0);
     std::vector<std::string> pages = PdfPages(dir / "report.pdf");
     ASSERT_EQ(pages.size(), 7u);
     for (const std::string& page : pages) {
@@ -65,14 +50,14 @@ TEST(ReportCommand, PagesShowTheHeadTheProjectTheHeadwaterAndTheTableRows) {
     }
     EXPECT_TRUE(HasLine(pages[0], {"Design Discharge", "250", "cfs"}));
 
-    std::vector<std::string> hw = ReportLine(Cli(dir, "design '" + kExample + "'").out,
+    std::vector<std::string> hw = ReportLine(RunCli({"design", kExample}).out,
                                              "Head Water Depth");
     ASSERT_EQ(hw.size(), 3u);
     EXPECT_TRUE(HasLine(pages[1], hw));
     EXPECT_FALSE(HasLine(pages[3], hw));
 
     // Each table row of the text report, discharge first, on the table page.
-    std::string range = Cli(dir, "range '" + kExample + "'").out;
+    std::string range = RunCli({"range", kExample}).out;
     for (const char* q : {"50.0", "105.0", "250.0", "600.0"}) {
         std::vector<std::string> row = ReportLine(range, q);
         ASSERT_EQ(row.size(), 11u) << q;
@@ -83,11 +68,11 @@ TEST(ReportCommand, PagesShowTheHeadTheProjectTheHeadwaterAndTheTableRows) {
 
 TEST(ReportCommand, MetricPagesShowMetricUnits) {
     TempDir dir;
-    ASSERT_EQ(Cli(dir, "report '" + kExample + "' --metric --pdf '" + (dir / "m.pdf") + "'").status,
+    ASSERT_EQ(RunCli({"report", kExample, "--metric", "--pdf", dir / "m.pdf"}).status,
               0);
     std::vector<std::string> pages = PdfPages(dir / "m.pdf");
     ASSERT_EQ(pages.size(), 7u);
-    std::vector<std::string> hw = ReportLine(Cli(dir, "design '" + kExample + "' --metric").out,
+    std::vector<std::string> hw = ReportLine(RunCli({"design", kExample, "--metric"}).out,
                                              "Head Water Depth");
     ASSERT_EQ(hw.size(), 3u);
     EXPECT_EQ(hw[2], "m");
@@ -110,15 +95,14 @@ std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
 TEST(PlotCommand, WritesTheProfileAndEachRatingCurve) {
     TempDir dir;
     std::string profile = dir / "profile.png";
-    ASSERT_EQ(Cli(dir, "plot '" + kExample + "' --profile '" + profile + "' --rating hw '" +
-                           (dir / "hw.png") + "'")
+    ASSERT_EQ(RunCli({"plot", kExample, "--profile", profile, "--rating", "hw", dir / "hw.png"})
                   .status,
               0);
     EXPECT_EQ(PngSize(profile), std::make_pair(1200u, 800u));
     EXPECT_EQ(PngSize(dir / "hw.png"), std::make_pair(1200u, 800u));
     for (const char* curve : {"depth", "velocity"}) {
         std::string png = dir / (std::string(curve) + ".png");
-        ASSERT_EQ(Cli(dir, "plot '" + kExample + "' --rating " + curve + " '" + png + "'").status,
+        ASSERT_EQ(RunCli({"plot", kExample, "--rating", curve, png}).status,
                   0);
         EXPECT_EQ(PngSize(png), std::make_pair(1200u, 800u)) << curve;
     }
@@ -127,15 +111,15 @@ TEST(PlotCommand, WritesTheProfileAndEachRatingCurve) {
 TEST(DrawCommands, RefuseBadRequestsWithTheirExitStatus) {
     TempDir dir;
     std::string png = dir / "x.png";
-    EXPECT_EQ(Cli(dir, "plot '" + kExample + "' --rating froude '" + png + "'").status, 64);
-    EXPECT_EQ(Cli(dir, "plot '" + kExample + "'").status, 64);
-    EXPECT_EQ(Cli(dir, "report '" + kExample + "'").status, 64);
-    EXPECT_EQ(Cli(dir, "report '" + (dir / "missing.klp") + "' --pdf '" + (dir / "r.pdf") + "'")
+    EXPECT_EQ(RunCli({"plot", kExample, "--rating", "froude", png}).status, 64);
+    EXPECT_EQ(RunCli({"plot", kExample}).status, 64);
+    EXPECT_EQ(RunCli({"report", kExample}).status, 64);
+    EXPECT_EQ(RunCli({"report", dir / "missing.klp", "--pdf", dir / "r.pdf"})
                   .status,
               1);
     EXPECT_EQ(
-        Cli(dir, "report '" + kExample + "' --pdf '" + (dir / "no/folder/r.pdf") + "'").status, 4);
-    EXPECT_EQ(Cli(dir, "plot '" + kExample + "' --profile '" + (dir / "no/folder/p.png") + "'")
+        RunCli({"report", kExample, "--pdf", dir / "no/folder/r.pdf"}).status, 4);
+    EXPECT_EQ(RunCli({"plot", kExample, "--profile", dir / "no/folder/p.png"})
                   .status,
               4);
     EXPECT_FALSE(fs::exists(png));
