@@ -5,7 +5,6 @@
 namespace kelp {
 namespace {
 
-constexpr double kGravity = 32.2;
 constexpr double kDepthIncrement = 0.01;  // the distance formula's Δy, also when capped
 
 struct StepState {
@@ -67,7 +66,7 @@ void Backwater::Step(float xEnd) {
         const double y = m_.CurrentDepth;
         const double v = Div(m_.BarrelQ, s.area);
         const double sfRoot = Div(m_.CulvertN * v, m_.ManningConst * Pow(s.radius, 0.667));
-        return StepState{Div(v * v, kGravity * y), sfRoot * sfRoot, v, s.radius};
+        return StepState{Div(v * v, kGravityLiteral * y), sfRoot * sfRoot, v, s.radius};
     };
     const StepState start = evaluate();
     float y = F32(m_.CurrentDepth + m_.DepthStep);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/checked.h"
+#include "engine/constants.h"
 
 namespace kelp {
 
@@ -105,8 +106,8 @@ struct Model {
     std::string IrrStatus = "NONE";  // state of the last rated discharge
 
     // Constants kept as variables; some relations use them, others the literals
-    float Gravity = 32.2f;
-    float ManningConst = 1.49f;
+    float Gravity = kEnglishGravity;
+    float ManningConst = kEnglishManning;
     float UnitSystem = 1;  // 1 English, 2 metric
 
     // Results of one discharge

@@ -8,19 +8,17 @@ namespace {
 
 // Manning's equation in English units, with the decimal exponents the
 // relations have always used (1.667, −0.667, 0.667 rather than 5/3 and 2/3).
-constexpr double kManning = 1.49;
-constexpr double kGravity = 32.2;
 constexpr double kTolerance = 0.01;  // cfs
 constexpr float kStep = 0.01f;       // ft
 
 double BoxDischarge(double span, double y, double n, double slope) {
     const double area = span * y;
     const double perimeter = 2.0 * y + span;
-    return Div(kManning, n) * Pow(area, 1.667) * Pow(perimeter, -0.667) * Sqrt(slope);
+    return Div(kManningLiteral, n) * Pow(area, 1.667) * Pow(perimeter, -0.667) * Sqrt(slope);
 }
 
 double CircleDischarge(const Section& s, double n, double slope) {
-    return Div(kManning, n) * s.area * Pow(s.radius, 0.667) * Sqrt(slope);
+    return Div(kManningLiteral, n) * s.area * Pow(s.radius, 0.667) * Sqrt(slope);
 }
 
 // How a fixed-step search ended, for the warnings: a search that used its
@@ -149,11 +147,11 @@ void ComputeCriticalDepth(Model& m) {
     double yc;
     if (m.CulvertShape == 1.0f) {
         height = m.PipeDiameter;
-        yc = Sqrt(Div(qb, Sqrt(kGravity * m.PipeDiameter)));
+        yc = Sqrt(Div(qb, Sqrt(kGravityLiteral * m.PipeDiameter)));
     } else {
         height = m.BoxRise;
         const double unit = Div(qb, m.BoxSpan);
-        yc = Pow(unit * unit / kGravity, 0.3333);
+        yc = Pow(unit * unit / kGravityLiteral, 0.3333);
     }
     m.CriticalDepth = F32(yc);
     if (m.CriticalDepth > height) {

@@ -2,13 +2,13 @@
 // critical depth and the normal depth of each section by Manning's equation.
 #pragma once
 
+#include "engine/constants.h"
 #include "engine/model.h"
 
 namespace kelp {
 
-// The decimal π of the section relations, and π to full precision used by the
-// circular barrel's backwater profile. Both are rules of their own routines.
-inline constexpr double kPiDecimal = 3.14159;
+// π to full precision, used by the circular barrel's backwater profile; the
+// section relations use kPiDecimal. Both are rules of their own routines.
 inline constexpr double kPiFull = 3.14159265358979;
 
 struct Section {

@@ -8,7 +8,6 @@ namespace {
 
 constexpr double kManning = 1.486;
 constexpr double kConveyanceExponent = 0.3333;
-constexpr double kGravity = 32.2;
 
 struct Section {
     const Model& m;
@@ -94,7 +93,7 @@ void UpdateFroude(IrregularRating& r) {
     if (main.discharge <= 0.1) {
         r.mainFroude = 0;
     } else if (main.area > 0.0 && main.topWidth > 0.0) {
-        const double wave = Sqrt(main.topWidth / kGravity);
+        const double wave = Sqrt(main.topWidth / kGravityLiteral);
         r.mainFroude = Div(main.discharge * wave, Sqrt(Pow(main.area, 3)));
     }
 }

@@ -7,8 +7,6 @@ namespace {
 
 // Manning's factor in English units and the decimal exponents the channel
 // relations have always used (1.667, -0.667, 0.667 rather than 5/3, 2/3).
-constexpr double kManning = 1.49;
-constexpr double kPi = 3.14159;
 constexpr double kStep = 0.01;       // ft
 constexpr double kTolerance = 0.01;  // cfs
 constexpr int kStepBudget = 1500;
@@ -20,7 +18,7 @@ struct Flow {
 };
 
 double OpenDischarge(const Model& m, double area, double perimeter) {
-    return Div(kManning, m.TWN) * Pow(area, 1.667) * Pow(perimeter, -0.667) * Pow(m.TWSlope, 0.5);
+    return Div(kManningLiteral, m.TWN) * Pow(area, 1.667) * Pow(perimeter, -0.667) * Pow(m.TWSlope, 0.5);
 }
 
 Flow Rectangle(const Model& m, double y) {
@@ -49,10 +47,10 @@ Flow Circle(const Model& m, double y) {
     const double d = m.TWDiameter;
     const double x = Div(2.0 * y, d) - 1.0;
     const float alpha = F32(std::atan(Div(x, Sqrt(1.0 - x * x))));
-    const double theta = 2.0 * alpha + kPi;
+    const double theta = 2.0 * alpha + kPiDecimal;
     const double area = (theta - std::sin(theta)) * 0.125 * d * d;
     const double radius = 0.25 * d * (1.0 - Div(std::sin(theta), theta));
-    return {area, Div(kManning, m.TWN) * area * Pow(radius, 0.667) * Pow(m.TWSlope, 0.5)};
+    return {area, Div(kManningLiteral, m.TWN) * area * Pow(radius, 0.667) * Pow(m.TWSlope, 0.5)};
 }
 
 struct Shape {

@@ -74,8 +74,6 @@ constexpr std::array<Field, 7> kChannelFields{Field::cboTWshape,    Field::txtTW
                                               Field::txtTWdiameter, Field::txtTWslope,
                                               Field::txtTWrough};
 
-constexpr float kEnglishGravity = 32.2f;
-constexpr float kEnglishManning = 1.49f;
 constexpr const char* kBoxRoughness = "0.012";
 constexpr const char* kDefaultChannelN = "0.035";
 constexpr char kEnter = 13;

@@ -38,11 +38,6 @@ constexpr std::array<Field, 2> kUpperBreak{Field::txtUppersta, Field::txtUpperel
 constexpr const char* kEnglishFormat = "0.00";
 constexpr const char* kMetricFormat = "0.000";
 
-// The English constants the model computes with, set again by every choice
-// of English units.
-constexpr float kGravity = 32.2f;
-constexpr float kManning = 1.49f;
-
 // After any unit choice the side-slope captions carry the blank line the
 // user writes the ratio on.
 UnitCaptions Captions(bool metric) {
@@ -67,8 +62,8 @@ void UnitSwitch::ChooseEnglish() {
     metric_ = false;
     form_.units = Captions(false);
     Model& m = form_.model();
-    m.Gravity = kGravity;
-    m.ManningConst = kManning;
+    m.Gravity = kEnglishGravity;
+    m.ManningConst = kEnglishManning;
     if (wasMetric) Convert(false);
     m.UnitSystem = 1;
 }
