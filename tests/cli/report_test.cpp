@@ -16,6 +16,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using kelp::testing::CliResult;
 using kelp::testing::HasLine;
 using kelp::testing::PdfPages;
 using kelp::testing::RunCli;
@@ -41,7 +42,7 @@ std::vector<std::string> ReportLine(const std::string& report, const std::string
 
 TEST(ReportCommand, PagesShowTheHeadTheProjectTheHeadwaterAndTheTableRows) {
     TempDir dir;
-    const kelp::testing::CliResult run = RunCli({"report", kExample, "--pdf", dir / "report.pdf"});
+    const CliResult run = RunCli({"report", kExample, "--pdf", dir / "report.pdf"});
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     std::vector<std::string> pages = PdfPages(dir / "report.pdf");
@@ -97,7 +98,7 @@ std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
 TEST(PlotCommand, WritesTheProfileAndEachRatingCurve) {
     TempDir dir;
     std::string profile = dir / "profile.png";
-    const kelp::testing::CliResult run =
+    const CliResult run =
         RunCli({"plot", kExample, "--profile", profile, "--rating", "hw", dir / "hw.png"});
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
@@ -132,12 +133,12 @@ TEST(DrawCommands, UnwritableOutputGetsOnlyKelpsMessageUnlessVerbose) {
                                                  {"plot", kExample, "--profile", png}};
     for (const std::vector<std::string>& request : requests) {
         const std::string message = "Cannot write " + request.back() + "\n";
-        kelp::testing::CliResult quiet = RunCli(request);
+        CliResult quiet = RunCli(request);
         EXPECT_EQ(quiet.status, 4) << request[0];
         EXPECT_EQ(quiet.err, message);
         std::vector<std::string> verbose = request;
         verbose.push_back("--verbose");
-        kelp::testing::CliResult told = RunCli(verbose);
+        CliResult told = RunCli(verbose);
         EXPECT_EQ(told.status, 4) << request[0];
         EXPECT_GT(told.err.size(), message.size()) << request[0];
         EXPECT_TRUE(told.err.ends_with(message)) << told.err;

@@ -21,7 +21,7 @@ struct CliResult {
 inline CliResult RunCli(const std::vector<std::string>& args) {
     TempDir dir;
     std::string command =
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR " + std::string(KELP_CLI_PATH);
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR " KELP_CLI_PATH;
     for (const std::string& a : args) command += " '" + a + "'";
     command += " >'" + (dir / "out.txt") + "' 2>'" + (dir / "err.txt") + "' </dev/null";
     const int raw = std::system(command.c_str());
