@@ -47,18 +47,18 @@ icon=$(sed -n 's/^Icon=//p' "$entry")
 # Every command and option kelp-cli accepts, and every exit status the README
 # lists, appears in its manual page.
 page=$(gzip -dc share/man/man1/kelp-cli.1.gz)
-options() { bin/kelp-cli "$@" --help | grep -o -- '--[a-z][a-z-]*' | sort -u; }
+options() { bin/kelp-cli "$@" --help | grep -oE '^  -[^ ]+' | tr ',' '\n' | sed 's/^ *//'; }
+# A man page writes -j as \-j, and \-j must not be the start of \-\-jobs.
+documented() { grep -qE -- "(^|[^-])${1//-/\\\\-}([^a-z-]|$)" <<<"$page"; }
 commands=$(bin/kelp-cli --help | sed -n '/^Subcommands:/,$s/^  \([a-z0-9]*\) .*/\1/p')
 [[ -n $commands ]] || fail "no commands found in kelp-cli --help"
 for command in $commands; do
   grep -qx "\.B kelp-cli $command" <<<"$page" || fail "manual page lacks the command $command"
   for option in $(options "$command"); do
-    grep -qF -- "${option//-/\\-}" <<<"$page" || fail "manual page lacks $command $option"
+    documented "$option" || fail "manual page lacks $command $option"
   done
 done
-for option in $(options); do
-  grep -qF -- "${option//-/\\-}" <<<"$page" || fail "manual page lacks $option"
-done
+for option in $(options); do documented "$option" || fail "manual page lacks $option"; done
 while IFS='|' read -r _ code meaning _; do
   code=${code// /} meaning=$(sed 's/^ *//; s/ *$//' <<<"$meaning")
   grep -A1 -x "\.B $code" <<<"$page" | grep -qxF "$meaning" || fail "manual page lacks exit status $code"
