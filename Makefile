@@ -9,6 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 10
 BENCH_MIN_TIME ?= 0.2
+PREFIX ?= /usr/local
 
 CLI := build/cli/kelp-cli
 EXAMPLE := $(firstword $(wildcard examples/double_box_jump_in_barrel.klp) $(sort $(wildcard examples/*.klp)))
@@ -16,7 +17,8 @@ PIN := $(if $(shell command -v taskset),taskset -c 0)
 
 export UBSAN_OPTIONS ?= print_stacktrace=1
 
-.PHONY: deps configure build run test test-steps test-main test-asan test-fuzz fuzz-build fuzz bench clean screenshots
+.PHONY: deps configure build run test test-steps test-main test-asan test-fuzz fuzz-build fuzz bench clean screenshots \
+  install package
 
 deps:
 	scripts/install-deps.sh
@@ -75,6 +77,18 @@ bench: configure
 	QT_QPA_PLATFORM=offscreen $(PIN) build/bench/kelp_window_bench \
 	  --benchmark_min_time=$(BENCH_MIN_TIME) --benchmark_repetitions=5 \
 	  --benchmark_report_aggregates_only=true
+
+# The programs, desktop entry, icon, MIME type, examples and manual pages;
+# then, where the tools are at hand, the desktop learns the new type and entry.
+install: build
+	cmake --install build --prefix $(PREFIX)
+	if command -v update-mime-database >/dev/null; then update-mime-database $(PREFIX)/share/mime; fi
+	if command -v update-desktop-database >/dev/null; then \
+	  update-desktop-database $(PREFIX)/share/applications; fi
+
+# build/kelp_VERSION-1_ARCH.deb, for `apt install ./kelp_*.deb`.
+package: deps build
+	cd build && cpack
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -3,15 +3,45 @@
 // opened as the document.
 #include <QApplication>
 
+#include <cstring>
+#include <iostream>
+
 #include "engine/model.h"
 #include "ui/widgets/desktop.h"
 #include "ui/widgets/qt_hy8.h"
 #include "ui/widgets/qt_prompts.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kelp [FILE.klp]\n"
+    "       kelp --version\n"
+    "Opens the input form, with the project FILE.klp when one is given.\n";
+
+// Answers --version and --help before any window system is touched, so both
+// work without a display. Returns true when the program has answered.
+bool Answered(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::cout << "kelp " << KELP_VERSION << '\n';
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << kUsage;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (Answered(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");
     QApplication::setApplicationName("KELP");
+    QApplication::setApplicationVersion(KELP_VERSION);
 
     kelp::Model model;
     kelp::QtPrompts prompts;

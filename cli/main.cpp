@@ -4,7 +4,7 @@
 //
 // Exit status: 0 analysed, 1 the file cannot be read, 2 the input is refused,
 // 3 a run-time fault, 4 an output file cannot be written, 64 a usage error.
-// Messages go to standard error.
+// Messages go to standard error; Qt's own only with --verbose.
 
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "cli/json_report.h"
+#include "cli/qt_messages.h"
 #include "cli/text_report.h"
 #include "project/project_file.h"
 #include "ui/input/runs.h"
@@ -38,9 +39,10 @@ constexpr int kExitUsage = 64;
 constexpr const char* kUsage =
     "usage: kelp-cli design|range FILE.klp [--json] [--metric]\n"
     "       kelp-cli hy8 FILE.klp --name NAME --dir DIR\n"
-    "       kelp-cli report FILE.klp --pdf OUT.pdf [--metric]\n"
+    "       kelp-cli report FILE.klp --pdf OUT.pdf [--metric] [--verbose]\n"
     "       kelp-cli plot FILE.klp [--profile OUT.png] [--rating hw|depth|velocity OUT.png]"
-    " [--metric]";
+    " [--metric] [--verbose]\n"
+    "       kelp-cli --version";
 
 // The curves of the rating table by the word that names them.
 struct CurveName {
@@ -56,6 +58,7 @@ struct Options {
     std::string path;
     bool json = false;
     bool metric = false;
+    bool verbose = false;  // Qt's diagnostics too
     std::string hy8Name;
     std::string hy8Dir;
     std::string pdf;
@@ -175,6 +178,7 @@ int Draw(kelp::InputForm& form, const Options& options) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!options.verbose) kelp::cli::SilenceQtMessages();
     int argc = 1;
     char name[] = "kelp-cli";
     char* argv[] = {name, nullptr};
@@ -208,6 +212,8 @@ void AddDrawCommands(CLI::App& app, Options& options) {
     plot->add_option("--rating", options.rating, "Rating curve hw, depth or velocity, and its PNG")
         ->expected(2);
     plot->add_flag("--metric", options.metric, "Show the pictures in metric units");
+    for (CLI::App* draw : {report, plot})
+        draw->add_flag("--verbose", options.verbose, "Show Qt's diagnostics on standard error");
 }
 
 // A plot names at least one picture, and a rating curve by one of its words.
@@ -226,6 +232,7 @@ void CheckDrawOptions(Options& options) {
 std::optional<int> Parse(int argc, char** argv, Options& options) {
     CLI::App app{"Hydraulic analysis of broken-back culverts", "kelp-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("kelp-cli ") + KELP_VERSION);
     const std::pair<const char*, const char*> commands[] = {
         {"design", "Analyse the design discharge"},
         {"range", "Analyse the range of discharges (rating table)"}};

@@ -16,6 +16,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using kelp::testing::CliResult;
 using kelp::testing::HasLine;
 using kelp::testing::PdfPages;
 using kelp::testing::RunCli;
@@ -41,7 +42,9 @@ std::vector<std::string> ReportLine(const std::string& report, const std::string
 
 TEST(ReportCommand, PagesShowTheHeadTheProjectTheHeadwaterAndTheTableRows) {
     TempDir dir;
-    ASSERT_EQ(RunCli({"report", kExample, "--pdf", dir / "report.pdf"}).status, 0);
+    const CliResult run = RunCli({"report", kExample, "--pdf", dir / "report.pdf"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
     std::vector<std::string> pages = PdfPages(dir / "report.pdf");
     ASSERT_EQ(pages.size(), 7u);
     for (const std::string& page : pages) {
@@ -95,9 +98,10 @@ std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
 TEST(PlotCommand, WritesTheProfileAndEachRatingCurve) {
     TempDir dir;
     std::string profile = dir / "profile.png";
-    ASSERT_EQ(RunCli({"plot", kExample, "--profile", profile, "--rating", "hw", dir / "hw.png"})
-                  .status,
-              0);
+    const CliResult run =
+        RunCli({"plot", kExample, "--profile", profile, "--rating", "hw", dir / "hw.png"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
     EXPECT_EQ(PngSize(profile), std::make_pair(1200u, 800u));
     EXPECT_EQ(PngSize(dir / "hw.png"), std::make_pair(1200u, 800u));
     for (const char* curve : {"depth", "velocity"}) {
@@ -117,12 +121,28 @@ TEST(DrawCommands, RefuseBadRequestsWithTheirExitStatus) {
     EXPECT_EQ(RunCli({"report", dir / "missing.klp", "--pdf", dir / "r.pdf"})
                   .status,
               1);
-    EXPECT_EQ(
-        RunCli({"report", kExample, "--pdf", dir / "no/folder/r.pdf"}).status, 4);
-    EXPECT_EQ(RunCli({"plot", kExample, "--profile", dir / "no/folder/p.png"})
-                  .status,
-              4);
     EXPECT_FALSE(fs::exists(png));
+}
+
+// An unwritable output gets KELP's one message; Qt's own complaints about the
+// same event (and about the missing runtime folder) show only when asked for.
+TEST(DrawCommands, UnwritableOutputGetsOnlyKelpsMessageUnlessVerbose) {
+    TempDir dir;
+    const std::string pdf = dir / "no/folder/r.pdf", png = dir / "no/folder/p.png";
+    const std::vector<std::string> requests[] = {{"report", kExample, "--pdf", pdf},
+                                                 {"plot", kExample, "--profile", png}};
+    for (const std::vector<std::string>& request : requests) {
+        const std::string message = "Cannot write " + request.back() + "\n";
+        CliResult quiet = RunCli(request);
+        EXPECT_EQ(quiet.status, 4) << request[0];
+        EXPECT_EQ(quiet.err, message);
+        std::vector<std::string> verbose = request;
+        verbose.push_back("--verbose");
+        CliResult told = RunCli(verbose);
+        EXPECT_EQ(told.status, 4) << request[0];
+        EXPECT_GT(told.err.size(), message.size()) << request[0];
+        EXPECT_TRUE(told.err.ends_with(message)) << told.err;
+    }
 }
 
 }  // namespace

@@ -9,9 +9,6 @@
 namespace kelp {
 
 // The version shown in the about box; the build passes the project's version.
-#ifndef KELP_VERSION
-#define KELP_VERSION "0.1.0"
-#endif
 inline constexpr const char* kProgramVersion = KELP_VERSION;
 
 struct HelpTopic {
