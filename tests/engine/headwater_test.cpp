@@ -95,10 +95,10 @@ double ExpectedHW(const InletCase& c) {
 TEST(InletControl, HeadwaterFromThePolynomialAndItsWeirAndOrificeLaws) {
     const InletCase cases[] = {
         {false, 5, 8, 300, 0.01f, kBoxSquareEdge, Law::Polynomial},
-        {false, 5, 8, 20, 0.01f, kBoxBevel, Law::Weir},
+        {false, 5, 8, 20.01f, 0.01f, kBoxBevel, Law::Weir},
         {false, 5, 8, 1500, 0.01f, kBoxBevel, Law::Orifice},
         {true, 4, 0, 60, 0.25f, kConcretePipeSquareEdge, Law::Polynomial},
-        {true, 4, 0, 5, 0.01f, kPipeThinEdge, Law::Weir},
+        {true, 4, 0, 5.05f, 0.01f, kPipeThinEdge, Law::Weir},
         {true, 4, 0, 250, 0.01f, kPipeThinEdge, Law::Orifice},
     };
     for (const InletCase& c : cases) {
