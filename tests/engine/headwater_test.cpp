@@ -1,7 +1,7 @@
 // Headwater elevations worked out here from the written formulas (the inlet
 // polynomial with its weir and orifice laws, and the sum of the losses of a
-// barrel flowing full), on culverts chosen so that each answer is a closed
-// formula. Coefficient sets are written out as the inlet catalogue gives them.
+// barrel under a tailwater), on culverts chosen so that each answer is a
+// closed formula.
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -16,31 +16,8 @@
 namespace kelp {
 namespace {
 
+using test::InletSet;
 using test::Profile;
-
-struct InletSet {
-    float ke, slope, a, b, c, d, e, f;
-};
-
-constexpr InletSet kBoxSquareEdge{0.5f, 0.5f, 0.122117f, 0.505435f, -0.10856f,
-                                  0.0207809f, -0.00136757f, 3.456e-05f};
-constexpr InletSet kBoxBevel{0.2f, 0.5f, 0.1566086f, 0.3989353f, -0.0640392f,
-                             0.01120135f, -0.0006449f, 1.4566e-05f};
-constexpr InletSet kPipeThinEdge{0.9f, 0.5f, 0.187321f, 0.56771f, -0.156544f,
-                                 0.0447052f, -0.00343602f, 8.9661e-05f};
-constexpr InletSet kConcretePipeSquareEdge{0.5f, 0.5f, 0.08748299f, 0.706578f, -0.253295f,
-                                           0.0667001f, -0.00661651f, 0.000250619f};
-
-void UseInlet(Model& m, const InletSet& s) {
-    m.Ke = s.ke;
-    m.InletSlopeCoef = s.slope;
-    m.InletCoefA = s.a;
-    m.InletCoefB = s.b;
-    m.InletCoefC = s.c;
-    m.InletCoefD = s.d;
-    m.InletCoefE = s.e;
-    m.InletCoefF = s.f;
-}
 
 // ---- Inlet control
 
@@ -94,12 +71,12 @@ double ExpectedHW(const InletCase& c) {
 
 TEST(InletControl, HeadwaterFromThePolynomialAndItsWeirAndOrificeLaws) {
     const InletCase cases[] = {
-        {false, 5, 8, 300, 0.01f, kBoxSquareEdge, Law::Polynomial},
-        {false, 5, 8, 20.01f, 0.01f, kBoxBevel, Law::Weir},
-        {false, 5, 8, 1500, 0.01f, kBoxBevel, Law::Orifice},
-        {true, 4, 0, 60, 0.25f, kConcretePipeSquareEdge, Law::Polynomial},
-        {true, 4, 0, 5.05f, 0.01f, kPipeThinEdge, Law::Weir},
-        {true, 4, 0, 250, 0.01f, kPipeThinEdge, Law::Orifice},
+        {false, 5, 8, 300, 0.01f, test::kBoxSquareEdge, Law::Polynomial},
+        {false, 5, 8, 20.01f, 0.01f, test::kBoxBevel, Law::Weir},
+        {false, 5, 8, 1500, 0.01f, test::kBoxBevel, Law::Orifice},
+        {true, 4, 0, 60, 0.25f, test::kConcretePipeSquareEdge, Law::Polynomial},
+        {true, 4, 0, 5.05f, 0.01f, test::kPipeThinEdge, Law::Weir},
+        {true, 4, 0, 250, 0.01f, test::kPipeThinEdge, Law::Orifice},
     };
     for (const InletCase& c : cases) {
         Model m;
@@ -109,7 +86,7 @@ TEST(InletControl, HeadwaterFromThePolynomialAndItsWeirAndOrificeLaws) {
         m.BoxSpan = c.span;
         m.BarrelQ = c.q;
         m.InletElev = 10;
-        UseInlet(m, c.set);
+        test::UseInlet(m, c.set);
         ComputeCriticalDepth(m);
         const double polynomial = PolynomialHW(c, c.q);
         ASSERT_EQ(polynomial < 0.5 * c.rise, c.law == Law::Weir) << c.q;
@@ -121,7 +98,7 @@ TEST(InletControl, HeadwaterFromThePolynomialAndItsWeirAndOrificeLaws) {
     }
 }
 
-// ---- Break control of a barrel that flows full
+// ---- Break control under a tailwater
 
 // Circular segment at depth y through the central angle of the wetted arc.
 struct Segment {
