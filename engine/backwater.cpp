@@ -16,6 +16,12 @@ struct StepState {
 
 }  // namespace
 
+double VelocityHead(double v) { return v * v / kTwoG; }
+
+double FrictionCoefficient(double n, double length, double radius) {
+    return 29.0 * n * n * length / Pow(radius, 1.333);
+}
+
 Barrel::Barrel(Model& model, bool pipe)
     : m_(model),
       pipe_(pipe),
@@ -37,9 +43,7 @@ double Barrel::SpanVelocity(double y) const {
     return Div(m_.BarrelQ, width * y);
 }
 
-double Barrel::AddLoss(double sum, double term) const {
-    return pipe_ ? F32(sum + term) : sum + term;
-}
+double Barrel::Kept(double loss) const { return pipe_ ? F32(loss) : loss; }
 
 Backwater::Backwater(Model& model, Barrel& barrel, PointArray& stations, PointArray& depths,
                      double s0, bool capAtHeight)
@@ -69,7 +73,8 @@ void Backwater::Step(float xEnd) {
         return StepState{Div(v * v, kGravityLiteral * y), sfRoot * sfRoot, v, s.radius};
     };
     const StepState start = evaluate();
-    float y = F32(m_.CurrentDepth + m_.DepthStep);
+    // The 32-bit step is added in double and the sum rounded once.
+    float y = F32(static_cast<double>(m_.CurrentDepth) + m_.DepthStep);
     if (capAtHeight_ && y > barrel_.height()) y = barrel_.height();
     m_.CurrentDepth = y;
     const StepState end = evaluate();
@@ -86,9 +91,9 @@ void Backwater::Step(float xEnd) {
     }
     Append(m_.CurrentStation, m_.CurrentDepth);
 
-    const double n = m_.CulvertN;
-    loss = barrel_.AddLoss(
-        loss, start.velocity * start.velocity * (29.0 * n * n * dx / Pow(start.radius, 1.333)) / 64.4);
+    // Friction over the step with the velocity and radius at its start depth.
+    loss = barrel_.AddLoss(loss, start.velocity * start.velocity *
+                                     FrictionCoefficient(m_.CulvertN, dx, start.radius) / kTwoG);
 }
 
 }  // namespace kelp

@@ -8,6 +8,15 @@
 
 namespace kelp {
 
+// 2g in ft/s², the divisor of every velocity head of the losses.
+inline constexpr double kTwoG = 64.4;
+
+// Velocity head V²/2g in feet.
+double VelocityHead(double v);
+// Friction loss of a length of barrel in velocity heads: 29·n²·L / R^1.333,
+// Manning's friction slope in English units divided by V²/2g.
+double FrictionCoefficient(double n, double length, double radius);
+
 // What differs between a box and a circular barrel in the backwater profile.
 class Barrel {
 public:
@@ -26,8 +35,10 @@ public:
     // Velocity of the exit loss and of the whole-barrel full-flow loss: Q/(B·y)
     // for a box, the same with the span replaced by D for a pipe.
     double SpanVelocity(double y) const;
-    // Loss sums of a pipe live in a 32-bit variable.
-    double AddLoss(double sum, double term) const;
+    // Loss sums of a pipe live in a 32-bit variable: a value stored into one
+    // is rounded, a box's stays in double.
+    double Kept(double loss) const;
+    double AddLoss(double sum, double term) const { return Kept(sum + term); }
 
 private:
     Model& m_;

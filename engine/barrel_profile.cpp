@@ -12,8 +12,6 @@ namespace {
 constexpr float kUp = 0.01f;
 constexpr float kDown = -0.01f;
 
-double VelocityHead(double v) { return v * v / 64.4; }
-
 // Bend loss coefficient at a break deflecting the flow by θ degrees.
 double BendCoefficient(double degrees) { return 0.0139 * degrees - 0.00008 * degrees; }
 
@@ -33,6 +31,7 @@ public:
 
     bool Compute() {
         ComputeInletControl(m_, s0_);
+        if (barrel_.pipe()) m_.PipeLossSum = 0;
         m_.ProfileCount = 1;
         m_.ProfileIndex = 1;
         if (F32(m_.UpperBreakElev + dc_) > tw_) return CaseA();
@@ -53,12 +52,12 @@ private:
         return half >= tailwater ? half : tailwater;
     }
 
-    // Friction, entrance and exit loss of a barrel flowing full over length L.
-    double FullFlowLoss(double length, double bends) {
-        const Section s = barrel_.At(barrel_.fullDepth());
-        const double v = barrel_.SpanVelocity(barrel_.fullDepth());
-        const double n = m_.CulvertN;
-        return (m_.Ke + bends + 29.0 * n * n * length / Pow(s.radius, 1.333)) * VelocityHead(v);
+    // Entrance, friction and the other losses (exit, bends) of a barrel
+    // flowing full over length L, at the span velocity of the full depth.
+    double FullFlowLoss(double length, double others) {
+        const float full = barrel_.fullDepth();
+        const double friction = FrictionCoefficient(m_.CulvertN, length, barrel_.At(full).radius);
+        return barrel_.Kept((m_.Ke + others + friction) * VelocityHead(barrel_.SpanVelocity(full)));
     }
 
     double EntranceLoss() {
@@ -93,21 +92,21 @@ private:
             m_.DepthUpperBreak = depth;
             m_.CurrentDepth = depth;
             ThreePoints(bw, depth);
-            const double v = barrel_.SpanVelocity(D_);
-            const double n = m_.CulvertN;
-            loss = (m_.Ke + 29.0 * n * n * L1_ / Pow(barrel_.At(depth).radius, 1.333)) *
-                   VelocityHead(v);
+            const double friction =
+                FrictionCoefficient(m_.CulvertN, L1_, barrel_.At(depth).radius);
+            loss = barrel_.Kept((m_.Ke + friction) * VelocityHead(barrel_.SpanVelocity(D_)));
         } else {
             Start(m_.WorkStation, m_.WorkDepth, 0.0f, std::min(dc_, D_));
             m_.DepthStep = kUp;
             bw.Run(L1_);
-            loss = bw.loss + EntranceLoss();
+            loss = barrel_.AddLoss(bw.loss, EntranceLoss());
             m_.DepthUpperBreak = dc_;
         }
         m_.BreakControlElev = F32(m_.UpperBreakElev + OutletHead(m_.UpperBreakElev) + loss);
         m_.DepthUpperBreak = std::min(m_.DepthUpperBreak, D_);
         Reverse(m_.WorkStation, m_.WorkDepth, L1_, false);
         m_.UpperBreakPoint = m_.ProfileCount;
+        KeepPipeLoss(loss);
         return true;
     }
 
@@ -138,6 +137,10 @@ private:
         m_.BreakControlElev = F32(m_.OutletElev + OutletHead(m_.OutletElev) + loss);
         m_.DepthUpperBreak = std::min(m_.DepthUpperBreak, D_);
         Reverse(m_.BackStation, m_.BackDepth, Lt_, true);
+        KeepPipeLoss(loss);
+    }
+
+    void KeepPipeLoss(double loss) {
         if (barrel_.pipe()) m_.PipeLossSum = F32(loss);
     }
 
@@ -160,11 +163,11 @@ private:
     double FreeOutlet(Backwater& bw) {
         const float y = std::min(F32(static_cast<double>(tw_) - m_.OutletElev), D_);
         Start(m_.BackStation, m_.BackDepth, 0.0f, y);
-        bw.loss = VelocityHead(barrel_.SpanVelocity(y));
+        bw.loss = barrel_.Kept(VelocityHead(barrel_.SpanVelocity(y)));  // exit loss
         OutletRun(bw);
         SteepRun(bw);
         InletRun(bw);
-        return bw.loss + EntranceLoss();
+        return barrel_.AddLoss(bw.loss, EntranceLoss());
     }
 
     // B3: the outlet is submerged and the barrel flows full up to where its
@@ -172,7 +175,7 @@ private:
     double SubmergedOutlet(Backwater& bw) {
         const double xf = Lt_ - CrownMeetsTailwater();
         Start(m_.BackStation, m_.BackDepth, F32(xf), D_);
-        bw.loss = FullPartLoss(xf);
+        bw.loss = barrel_.Kept(FullPartLoss(xf));
         if (xf < L3_) {
             bw.Append(xf, D_);
             OutletRun(bw);
@@ -187,7 +190,7 @@ private:
             bw.Append(xf, D_);
         }
         InletRun(bw);
-        double loss = bw.loss + EntranceLoss();
+        double loss = barrel_.AddLoss(bw.loss, EntranceLoss());
         m_.DepthUpperBreak = D_;
         const float needed = F32(m_.UpperBreakElev + loss + OutletHead(m_.UpperBreakElev));
         if (needed > F32(m_.InletElev + D_)) loss = WholeBarrelLoss();
@@ -209,22 +212,16 @@ private:
         return L1_ - back(F32(m_.UpperBreakElev + D_), m_.InletSectionSlope);
     }
 
-    // Friction over the full length xf with the bends inside it, plus the exit loss.
+    // Friction over the full length xf with the bends inside it, at the
+    // velocity Q/A of the full section, plus the exit loss at the span
+    // velocity Q/(B·D) at the crown (a pipe's span taken as its diameter).
     double FullPartLoss(double xf) {
-        double v, radius;
-        if (barrel_.pipe()) {
-            const Section s = barrel_.At(barrel_.fullDepth());
-            v = Div(m_.BarrelQ, s.area);
-            radius = s.radius;
-        } else {
-            v = barrel_.SpanVelocity(D_);
-            radius = barrel_.At(D_).radius;
-        }
+        const Section full = barrel_.At(barrel_.fullDepth());
         const double kb1 = xf >= static_cast<double>(L3_) + L2_ ? kb1_ : 0.0;
         const double kb2 = xf >= L3_ ? kb2_ : 0.0;
-        const double n = m_.CulvertN;
-        return (29.0 * n * n * xf / Pow(radius, 1.333) + kb1 + kb2) * VelocityHead(v) +
-               VelocityHead(v);
+        const double friction = FrictionCoefficient(m_.CulvertN, xf, full.radius);
+        return (friction + kb1 + kb2) * VelocityHead(Div(m_.BarrelQ, full.area)) +
+               VelocityHead(barrel_.SpanVelocity(D_));
     }
 
     void LowerBreakAtCrown(Backwater& bw) {

@@ -9,7 +9,9 @@ namespace {
 // Manning's equation in English units, with the decimal exponents the
 // relations have always used (1.667, −0.667, 0.667 rather than 5/3 and 2/3).
 constexpr double kTolerance = 0.01;  // cfs
-constexpr float kStep = 0.01f;       // ft
+// The step is added to the 32-bit depth in double and the sum rounded, so a
+// long search does not gather the rounding of a float step at every move.
+constexpr double kStep = 0.01;  // ft
 
 double BoxDischarge(double span, double y, double n, double slope) {
     const double area = span * y;
@@ -51,7 +53,7 @@ Search StepSearch(const Model& m, float start, int cap, float height, Discharge 
     while (d > kTolerance) {
         const bool below = F32(q) < m.BarrelQ;
         Track(s, below, lastSide);
-        y = F32(below ? y + kStep : y - kStep);
+        y = F32(below ? static_cast<double>(y) + kStep : static_cast<double>(y) - kStep);
         q = discharge(y, k, s);
         d = std::fabs(qb - q);
         if (++k > cap) {

@@ -113,6 +113,70 @@ TEST(Analysis, AnInletStationOtherThanZeroAnalysesTheSame) {
     EXPECT_NEAR(LastDepth(at500), LastDepth(at0), 1e-4);
 }
 
+// A long, nearly flat outlet section below the steep one, the tailwater far
+// below: the flow rises towards its mild normal depth and jumps at the first
+// point whose Froude number is below 1.7 (F² = 2.89), to the sequent depth,
+// over a length of 220·y·tanh((F − 1)/22).
+TEST(Analysis, WeakJumpFormsWhereTheFroudeNumberFallsBelowOnePointSeven) {
+    for (double q = 40; q <= 140; q += 10) {
+        Model m;
+        DoubleBox(m, 200);
+        Profile(m, 0, 250, 30, 249.7f, 150, 225.7f, 400, 225.2f);
+        AnalyseDischarge(m, q);
+        ASSERT_EQ(m.JumpFlag, "YES") << q;
+        ASSERT_EQ(m.JumpState, 3) << q;
+        int k = static_cast<int>(m.LowerBreakPoint);
+        while (k < m.ProfileIndex && m.ProfileStation[k] != m.JumpStation) ++k;
+        const auto froude2 = [&m](double y) {
+            const double v = m.BarrelQ / (m.BoxSpan * y);
+            return v * v / (m.Gravity * y);
+        };
+        const double y = m.ProfileDepth[k], f2 = froude2(y);
+        EXPECT_LT(f2, 2.89) << q;
+        EXPECT_GE(froude2(m.ProfileDepth[k - 1]), 2.89) << q;
+        const double length = 220.0 * y * std::tanh((std::sqrt(f2) - 1.0) / 22.0);
+        EXPECT_FLOAT_EQ(m.JumpLength, static_cast<float>(length)) << q;
+        EXPECT_FLOAT_EQ(m.ProfileStation[k + 1], static_cast<float>(m.JumpStation + length)) << q;
+        EXPECT_FLOAT_EQ(m.ProfileDepth[k + 1],
+                        static_cast<float>(y / 2.0 * (std::sqrt(1.0 + 8.0 * f2) - 1.0)))
+            << q;
+    }
+}
+
+// Where a full pipe's geometry would divide by zero its depths are held just
+// below the crown, and an inlet-control walk that rose above critical depth
+// leaves the upper break just below it.
+TEST(Analysis, PipeDepthsStayJustBelowTheCrownAndCriticalDepth) {
+    const float belowCrown = F32(4.0 - 0.001);
+    Model critical;  // critical depth limited to the diameter
+    SinglePipe(critical, 20);
+    ASSERT_EQ(AnalyseDischarge(critical, 250), ControlCase::Inlet);
+    EXPECT_EQ(critical.DepthInlet, belowCrown);
+
+    Model mild;  // a mild inlet section lets the walk rise above critical depth
+    SinglePipe(mild, 20);
+    Profile(mild, 0, 50, 40, 49.96f, 120, 30, 180, 29.7f);
+    ASSERT_EQ(AnalyseDischarge(mild, 140), ControlCase::Inlet);
+    EXPECT_EQ(mild.DepthUpperBreak, F32(mild.CriticalDepth - 0.0001));
+
+    Model full;  // the tailwater fills the whole barrel
+    SinglePipe(full, 56);
+    ASSERT_EQ(AnalyseDischarge(full, 80), ControlCase::Tailwater);
+    for (float depth : {full.DepthInlet, full.DepthUpperBreak, full.DepthLowerBreak})
+        EXPECT_EQ(depth, belowCrown);
+    EXPECT_EQ(full.CurrentDepth, F32(4.0 - 0.0001));
+    EXPECT_EQ(full.OutletDepth, 4.0f);
+    EXPECT_FLOAT_EQ(full.OutletVelocity, static_cast<float>(80.0 / (3.14159 * 4.0)));
+
+    Model jump;  // a jump into the part of the pipe that the tailwater fills
+    SinglePipe(jump, 36);
+    Profile(jump, 0, 50, 0, 50, 60, 30, 260, 29);
+    AnalyseDischarge(jump, 60);
+    ASSERT_EQ(jump.JumpFlag, "YES");
+    EXPECT_EQ(jump.JumpState, 2);
+    EXPECT_EQ(jump.ProfileDepth[jump.ProfileIndex - 1], belowCrown);
+}
+
 TEST(Analysis, EveryResultIsFiniteAcrossTheDischargeRange) {
     for (float tw : {200.0f, 230.0f, 245.0f, 252.0f, 256.0f}) {
         Model m;

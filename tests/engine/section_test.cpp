@@ -104,6 +104,55 @@ TEST(NormalDepth, PipeSearchesLandWithinOneStepOfManning) {
     EXPECT_NEAR(m.NormalDepthOutlet, ExactPipe(5, 0.024, 0.02, 60), 0.011);
 }
 
+// Manning's equation with the decimal exponents: each of these depths moves
+// by a step if the area's exponent is taken as 5/3 instead of 1.667.
+TEST(NormalDepth, BoxDepthsFollowTheDecimalExponents) {
+    const struct {
+        float q, slope, depth;
+    } cases[] = {{320, 0.005f, 3.1199994f}, {460, 0.02f, 2.46f}, {60, 0.2f, 0.31000209f}};
+    for (const auto& c : cases) {
+        Model m = Box(8, 5, c.q);
+        m.SteepSectionSlope = c.slope;
+        ComputeNormalDepths(m);
+        EXPECT_EQ(m.NormalDepthSteep, c.depth) << c.q;
+    }
+}
+
+// Each step is added to the 32-bit depth in double and the sum rounded once.
+// 0.05 cfs in an 8 by 6 ft box: 300 steps down from 3 ft reach the bed, and
+// the search swings between the bed and 0.01 ft until its budget runs out;
+// float steps added in float arithmetic would end at 2.5779009e-06 ft.
+TEST(NormalDepth, StepsAreAddedInDoubleAndRoundedOnce) {
+    Model m = Box(8, 6, 0.05f);
+    m.InletSectionSlope = 0.2f;
+    m.SteepSectionSlope = 0.2f;
+    m.OutletSectionSlope = 0.2f;
+    ComputeNormalDepths(m);
+    EXPECT_EQ(m.NormalDepthInlet, 2.5665015e-06f);
+    EXPECT_EQ(m.NormalDepthSteep, 2.5665015e-06f);
+    EXPECT_EQ(m.NormalDepthOutlet, 2.5665015e-06f);
+}
+
+// A depth out of reach stops after the section's budget of 0.01 ft steps
+// from half the barrel height: 500 steps in a box's inlet section, 600 in its
+// steep and outlet sections, 350 in every section of a pipe.
+TEST(NormalDepth, UnreachedDepthStopsAfterTheSectionsStepBudget) {
+    Model box = Box(6, 20, 900);
+    box.InletSectionSlope = box.SteepSectionSlope = box.OutletSectionSlope = 0.001f;
+    ComputeNormalDepths(box);
+    EXPECT_NEAR(box.NormalDepthInlet, 15.0, 1e-3);
+    EXPECT_NEAR(box.NormalDepthSteep, 16.0, 1e-3);
+    EXPECT_NEAR(box.NormalDepthOutlet, 16.0, 1e-3);
+    EXPECT_EQ(box.Warnings.size(), 3u);
+
+    Model pipe = Pipe(12, 1500);
+    pipe.InletSectionSlope = pipe.SteepSectionSlope = pipe.OutletSectionSlope = 0.01f;
+    ComputeNormalDepths(pipe);
+    for (float depth : {pipe.NormalDepthInlet, pipe.NormalDepthSteep, pipe.NormalDepthOutlet})
+        EXPECT_NEAR(depth, 9.5, 1e-3);
+    EXPECT_EQ(pipe.Warnings.size(), 3u);
+}
+
 TEST(NormalDepth, FlatOrAbsentSectionsRunAtTheBarrelHeight) {
     Model m = Box(8, 5, 120);
     m.InletSectionSlope = 0;  // single broken-back
