@@ -14,7 +14,8 @@ QRgb Base(QWidget* w) { return w->palette().color(QPalette::Base).rgb() & 0xFFFF
 
 // The entry a list has selected is the one its text names.
 void ExpectSelectionFollowsText(QComboBox* list) {
-    EXPECT_EQ(list->currentIndex(), list->findText(list->currentText())) << qPrintable(list->objectName());
+    EXPECT_EQ(list->currentIndex(), list->findText(list->currentText()))
+        << qPrintable(list->objectName());
 }
 
 class StartWindowTest : public DesktopTest {
