@@ -49,6 +49,7 @@ void ShowCentred(QWidget& window) {
 }
 
 void ShowBeside(QWidget& window, const QWidget& parent) {
+    if (!parent.isVisible()) return ShowCentred(window);
     if (!window.isVisible()) PlaceBeside(window, parent, window.sizeHint());
     ToFront(window);
 }

@@ -19,7 +19,8 @@ inline constexpr QPoint kOpenOffset{120, 60};
 void ShowCentred(QWidget& window);
 
 // A hidden window opens offset from `parent`, at its natural size as far as
-// the screen allows there; either way it comes to the front.
+// the screen allows there (centred when `parent` is not shown); either way
+// it comes to the front.
 void ShowBeside(QWidget& window, const QWidget& parent);
 
 // Sizes and places a window offset from `parent` without showing it (for a
