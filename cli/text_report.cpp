@@ -10,7 +10,6 @@ namespace kelp::cli {
 namespace {
 
 constexpr int kCaptionWidth = 40;
-constexpr const char* kWarningMark = "*";
 
 // Blank columns of a heading line leave no trailing blanks.
 std::string TrimmedRight(std::string line) {

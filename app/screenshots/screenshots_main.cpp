@@ -1,12 +1,13 @@
 // Renders each window of the desktop program offscreen to a PNG: the input
 // form fresh and filled, the irregular cross-section editor fresh and filled
-// in both unit systems, the result form with and without a hydraulic jump
-// with its water-surface profile, the rating table in English and metric
-// units, and its three rating curves.
+// in both unit systems and with a single main channel, the result form with
+// and without a hydraulic jump with its water-surface profile, the rating
+// table in English and metric units, and its three rating curves.
 //
 //   kelp_screenshots EXAMPLES_DIR OUTPUT_DIR
 #include <QApplication>
 #include <QDir>
+#include <QRadioButton>
 #include <QWidget>
 #include <cstdio>
 
@@ -63,7 +64,8 @@ bool SaveOutputWithJump(const QDir& examples, const QDir& out, bool jump, const 
 }
 
 // The editor as "Create/Edit Irregular Channel Data" opens it on a fresh
-// form, then on a project with an irregular channel, then switched to metres.
+// form, then on a project with an irregular channel, then switched to metres,
+// then with a single main channel (no bank points).
 bool SaveIrregularEditor(const QDir& examples, const QDir& out) {
     kelp::Model model;
     kelp::QuietPrompts prompts;
@@ -75,7 +77,9 @@ bool SaveIrregularEditor(const QDir& examples, const QDir& out) {
     desktop.EditIrregular();
     ok = Save(desktop.irregularWindow(), out, "irregular_english") && ok;
     desktop.start().unitMenu()->metric()->trigger();
-    return Save(desktop.irregularWindow(), out, "irregular_metric") && ok;
+    ok = Save(desktop.irregularWindow(), out, "irregular_metric") && ok;
+    desktop.irregularWindow().option(4)->click();
+    return Save(desktop.irregularWindow(), out, "irregular_single_channel") && ok;
 }
 
 // Each rating curve as its picture button opens it, in the table's unit.

@@ -30,6 +30,9 @@ protected:
 TEST_F(IrregularEditorTest, TheCountShowsItsRowsAndIsChecked) {
     editor.Load();
     EXPECT_EQ(editor.text(IrrBox::txtCOPT) + " " + editor.text(IrrBox::txtNmain), "2 0.035");
+    // The stored count shows its rows as soon as the section is loaded.
+    EXPECT_TRUE(editor.RowVisible(5));
+    EXPECT_FALSE(editor.RowVisible(6));
     const std::pair<const char*, int> counts[] = {{"5", 5}, {"2", 3}, {"40", 15}};
     for (auto [count, last] : counts) {
         editor.SetText(IrrBox::txtNIRC, count);
@@ -43,6 +46,25 @@ TEST_F(IrregularEditorTest, TheCountShowsItsRowsAndIsChecked) {
     }
     EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"Number of Cross-Sections must be >= 3",
                                                          "Number of Cross-Sections must be <= 15"}));
+}
+
+TEST(IrregularEditorKeys, ALeadingMinusDigitsAndOnePoint) {
+    struct Case {
+        const char* text;
+        std::size_t position;
+        char key;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"", 0, '-', true},     {"12", 0, '-', true},    {"12", 1, '-', false},
+        {"-12", 0, '-', false}, {"-12", 0, '5', false},  {"-12", 0, '.', false},
+        {"-12", 1, '5', true},  {"-12", 3, '.', true},   {"-1.2", 4, '.', false},
+        {"1", 1, 'e', false},   {"1", 1, '+', false},    {"-", 1, '\b', true},
+        {"1", 1, '\r', false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IrregularEditor::KeyAccepted(c.text, c.position, c.key), c.kept)
+            << c.text << " @" << c.position << " " << int(c.key);
 }
 
 TEST_F(IrregularEditorTest, ANonNumberWritesNothing) {

@@ -45,8 +45,8 @@ TEST(OutputTexts, JumpGroupBreakControlAndTailwaterVelocityLines) {
     OutputTexts none = BuildOutputTexts(m, 1);
     for (const ResultLine* line : {&none.jumpStation, &none.jumpLength, &none.jumpEndDepth, &none.jumpEndVelocity})
         EXPECT_FALSE(line->visible) << line->caption;
-    EXPECT_EQ(none.jumpEndDepth.value, "N/A");
-    EXPECT_EQ(none.jumpEndVelocity.value, "N/A");
+    for (const ResultLine* line : {&none.jumpEndDepth, &none.jumpEndVelocity})
+        EXPECT_EQ(line->value + line->unit, "N/A") << line->caption;
     EXPECT_TRUE(none.breakControl.visible && none.twVelocity.visible);
 
     m.JumpFlag = "YES";
@@ -57,7 +57,7 @@ TEST(OutputTexts, JumpGroupBreakControlAndTailwaterVelocityLines) {
     EXPECT_TRUE(jump.jumpEndDepth.visible);
     EXPECT_EQ(jump.jumpEndDepth.value, "1.30");
     EXPECT_FALSE(jump.twVelocity.visible);
-    EXPECT_EQ(jump.breakControl.value, "N/A");
+    EXPECT_EQ(jump.breakControl.value + jump.breakControl.unit, "N/A");
     m.BreakCount = 1;
     EXPECT_FALSE(BuildOutputTexts(m, 1).breakControl.visible);
 }

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <set>
 
 #include "support/temp_dir.h"
 #include "ui/widgets/clickable_label.h"
@@ -155,6 +158,36 @@ TEST_F(AnalysisWindowsTest, EmptyFieldsAndFaultsEndTheRunAndLeaveTheFormUsable) 
     Type(Field::txtMaxDischarge, "400");
     ClickDesign();
     EXPECT_TRUE(output().isVisible());
+}
+
+// Every item of a File menu answers a letter of its own: "&Return" alone
+// answers R on the result windows.
+TEST_F(AnalysisWindowsTest, EachFileMenuItemAnswersALetterOfItsOwn) {
+    for (QMainWindow* window : {static_cast<QMainWindow*>(&start()),
+                                static_cast<QMainWindow*>(&output()),
+                                static_cast<QMainWindow*>(&table())}) {
+        QMenu* file = window->menuBar()->actions().front()->menu();
+        std::set<QString> letters;
+        for (const QAction* action : file->actions()) {
+            if (action->isSeparator()) continue;
+            EXPECT_TRUE(letters.insert(QKeySequence::mnemonic(action->text()).toString()).second)
+                << qPrintable(window->objectName()) << " " << qPrintable(action->text());
+        }
+    }
+    EXPECT_NE(MenuAction(output(), "Print Pre&view"), nullptr);
+}
+
+// A row that carries a warning is marked after its last column, as the
+// printed table and kelp-cli mark it.
+TEST(TableWindowMarks, AWarnedRowIsMarkedAfterItsLastColumn) {
+    QtApp();
+    RatingTable ratingTable;
+    ratingTable.Warnings[4] = {"The discharge exceeds the capacity of the downstream channel."};
+    TableWindow table;
+    table.Fill(BuildTableTexts(ratingTable, Model{}, 1));
+    for (int row = 0; row < RatingTable::kRows; ++row)
+        EXPECT_EQ(table.cell(row, kTableColumns), row == 4 ? kWarningMark : "") << row;
+    EXPECT_FALSE(table.notes()->isHidden());
 }
 
 // Commands that open other windows or print run the hooks given, so no test

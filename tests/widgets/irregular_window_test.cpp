@@ -1,3 +1,4 @@
+#include <QGroupBox>
 #include <QRadioButton>
 
 #include "ui/input/widgets/irregular_window.h"
@@ -90,14 +91,48 @@ TEST_F(IrregularWindowTest, OptionsShowTheirBoxesAndLeavingTheCountShowsItsRows)
     }
 }
 
-TEST_F(IrregularWindowTest, BoxesTakeDigitsAndOnePointEachAsTheInputFormsNumbers) {
+// The editor keeps its height from one opening to the next, shows the rows
+// of a project's count as soon as it is read, and leaves no empty frame when
+// a single main channel needs no bank points.
+TEST_F(IrregularWindowTest, OneHeightTheRowsOfTheCountAndNoEmptyFrame) {
+    OpenEditor();
+    const QSize size = editor().size();
+    TypeInto(editor().box(IrrBox::txtNIRC), "5");
+    editor().box(IrrBox::txtSlope)->setFocus();
+    editor().close();
+    OpenEditor();
+    EXPECT_EQ(editor().size(), size);
+    editor().close();
+    ASSERT_TRUE(desktop.Load(kIrregularProject));
+    OpenEditor();
+    EXPECT_EQ(editor().size(), size);
+    for (int row = 1; row <= IrregularWindow::kRows; ++row)
+        EXPECT_EQ(!editor().station(row)->isHidden(), row <= 11) << row;
+
+    QGroupBox* banks = nullptr;
+    for (QGroupBox* group : editor().findChildren<QGroupBox*>())
+        if (group->title() == kBoundaryCaption) banks = group;
+    ASSERT_NE(banks, nullptr);
+    Click(editor().option(4));
+    EXPECT_TRUE(banks->isHidden());
+    Click(editor().option(1));
+    EXPECT_FALSE(banks->isHidden());
+}
+
+TEST_F(IrregularWindowTest, BoxesTakeALeadingMinusDigitsAndOnePoint) {
     OpenEditor();
     TypeInto(editor().station(3), "1.2.3x-e");
     EXPECT_EQ(editor().station(3)->text(), "1.23");
+    // A station left of the datum; nothing goes before the sign.
+    for (const char* keys : {"-", "5-"}) {
+        QTest::keyClick(editor().station(3), Qt::Key_Home);
+        QTest::keyClicks(editor().station(3), keys);
+    }
+    EXPECT_EQ(editor().station(3)->text(), "-1.23");
     // Each box is judged on its own text, not on another box's point.
-    TypeInto(editor().elevation(3), "9.5");
-    EXPECT_EQ(editor().elevation(3)->text(), "9.5");
-    EXPECT_EQ(desktop.irregularEditor().StationText(3), "1.23");
+    TypeInto(editor().elevation(3), "-9.5");
+    EXPECT_EQ(editor().elevation(3)->text(), "-9.5");
+    EXPECT_EQ(desktop.irregularEditor().StationText(3), "-1.23");
     // Enter moves on to the next box.
     QTest::keyClick(editor().elevation(3), Qt::Key_Return);
     EXPECT_NE(QApplication::focusWidget(), editor().elevation(3));

@@ -1,12 +1,18 @@
 #include <QAction>
 #include <QImage>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QScreen>
 
 #include "ui/help/help_window.h"
 #include "ui/plots/plot_style.h"
 #include "ui/plots/widgets/profile_window.h"
 #include "ui/plots/widgets/rating_curve_window.h"
+#include "ui/print/widgets/print_dialogs.h"
 #include "ui/widgets/clickable_label.h"
 #include "ui/widgets/unit_menu.h"
+#include "ui/widgets/window_placement.h"
 #include "widgets/desktop_fixture.h"
 
 namespace kelp::testing {
@@ -20,6 +26,17 @@ bool Shows(QWidget& window, QRgb colour) {
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) == colour) return true;
     return false;
+}
+
+QRect ScreenArea(const QWidget& window) { return window.screen()->availableGeometry(); }
+
+// A window opened from another lies down and to the right of it, on the
+// screen, so that the other's title and its left edge stay in view.
+void ExpectBeside(const QWidget& window, const QWidget& parent) {
+    const QRect frame = window.frameGeometry();
+    EXPECT_GT(frame.left(), parent.frameGeometry().left()) << qPrintable(window.objectName());
+    EXPECT_GT(frame.top(), parent.frameGeometry().top()) << qPrintable(window.objectName());
+    EXPECT_TRUE(ScreenArea(window).contains(frame)) << qPrintable(window.objectName());
 }
 
 std::vector<QString> Titles(const std::vector<RatingCurveWindow*>& windows) {
@@ -86,6 +103,44 @@ TEST_F(PlotWindowsTest, PictureButtonReplacesTheOpenCurvesWhileTheCaptionAddsOne
     ClickCurve(3, true);
     EXPECT_EQ(desktop.ratingCurves().size(), 1u);
     EXPECT_TRUE(prompts.boxes.empty());
+}
+
+TEST_F(PlotWindowsTest, WindowsOpenBesideTheirOwnAndEscapeClosesThePictures) {
+    ClickRange();
+    TableWindow& table = desktop.table();
+    QTest::mouseClick(table.detailCommand(0), Qt::LeftButton);
+    ExpectBeside(desktop.output(), table);
+    emit desktop.output().plotCommand()->buttonClicked();
+    ExpectBeside(profile(), desktop.output());
+    // Curves opened side by side step down from one another.
+    ClickCurve(1, false);
+    ClickCurve(2, false);
+    std::vector<RatingCurveWindow*> curves = desktop.ratingCurves();
+    ASSERT_EQ(curves.size(), 2u);
+    ExpectBeside(*curves[0], table);
+    ExpectBeside(*curves[1], *curves[0]);
+
+    for (QWidget* picture : {static_cast<QWidget*>(&profile()), static_cast<QWidget*>(curves[1])}) {
+        QTest::keyClick(picture, Qt::Key_Escape);
+        EXPECT_FALSE(picture->isVisible()) << qPrintable(picture->windowTitle());
+    }
+}
+
+TEST(PrintPreview, OpensBesideItsWindowAsTallAsTheScreenAllowsAndFittedToItsWidth) {
+    QtApp();
+    QWidget window;
+    window.setGeometry(40, 30, 300, 200);
+    window.show();
+    QPrinter printer;
+    QPrintPreviewDialog dialog(&printer, &window);
+    ArrangePreview(dialog, printer, window);
+    dialog.show();
+    EXPECT_EQ(dialog.frameGeometry().topLeft(), window.frameGeometry().topLeft() + kOpenOffset);
+    EXPECT_EQ(dialog.frameGeometry().bottom(), ScreenArea(window).bottom());
+    EXPECT_EQ(dialog.findChild<QPrintPreviewWidget*>()->zoomMode(),
+              QPrintPreviewWidget::FitToWidth);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 // The input form prints its fields in the unit checked on it; the result

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QSignalSpy>
 
 #include "ui/widgets/clickable_label.h"
 #include "ui/widgets/unit_menu.h"
@@ -11,7 +12,16 @@ namespace {
 
 QRgb Base(QWidget* w) { return w->palette().color(QPalette::Base).rgb() & 0xFFFFFF; }
 
-using StartWindowTest = DesktopTest;
+// The entry a list has selected is the one its text names.
+void ExpectSelectionFollowsText(QComboBox* list) {
+    EXPECT_EQ(list->currentIndex(), list->findText(list->currentText()))
+        << qPrintable(list->objectName());
+}
+
+class StartWindowTest : public DesktopTest {
+protected:
+    QComboBox* List(Field f) { return static_cast<QComboBox*>(start().field(f)); }
+};
 
 TEST_F(StartWindowTest, OpensWithTheDefaultsOfANewUntitledDocument) {
     EXPECT_EQ(start().windowTitle(), "KELP : UNTITLED");
@@ -21,6 +31,7 @@ TEST_F(StartWindowTest, OpensWithTheDefaultsOfANewUntitledDocument) {
     ASSERT_NE(inlet, nullptr);
     EXPECT_EQ(inlet->currentText(), "Wingwall, 1.5:1 Bevel (18-34 deg. Flare)");
     EXPECT_EQ(inlet->count(), 8);
+    for (Field f : {Field::cboBoxinlet, Field::cboTWMaterial}) ExpectSelectionFollowsText(List(f));
     EXPECT_EQ(edit(Field::txtNOut)->text(), "0.012");
     EXPECT_EQ(edit(Field::txtDate)->text(), "2024-05-01");
     EXPECT_FALSE(start().field(Field::txtDiameter)->isEnabled());
@@ -71,6 +82,36 @@ TEST_F(StartWindowTest, EnterMovesToTheNextFieldInsteadOfTyping) {
     EXPECT_EQ(QApplication::focusWidget(), edit(Field::txtStation));
 }
 
+// Enter in a list moves on as in a text field; it must not choose the entry
+// again, which would put back the material's roughness over the user's own.
+TEST_F(StartWindowTest, EnterInAListMovesOnWithoutChoosingItAgain) {
+    QTest::mouseClick(start().option(Option::Circle), Qt::LeftButton);
+    QComboBox* material = List(Field::cboPipematerial);
+    material->setFocus();
+    QTest::keyClick(material, Qt::Key_Down);
+    QTest::keyClick(material, Qt::Key_Down);
+    ASSERT_EQ(material->currentText(), "Corr. Metal Pipe");
+    EXPECT_EQ(List(Field::cboBoxinlet)->currentText(), "Flared End Section");
+    ExpectSelectionFollowsText(List(Field::cboBoxinlet));
+    Type(Field::txtBoxrough, "0.030");
+    const float ke = model.Ke, a = model.InletCoefA;
+
+    const std::pair<Field, Field> moves[] = {{Field::cboPipematerial, Field::cboBoxinlet},
+                                             {Field::cboBoxinlet, Field::txtBoxrough},
+                                             {Field::cboTWshape, Field::txtTWbottom}};
+    for (const auto& [list, next] : moves) {
+        QSignalSpy chosen(List(list), &QComboBox::activated);
+        List(list)->setFocus();
+        QTest::keyClick(List(list), Qt::Key_Return);
+        EXPECT_EQ(chosen.count(), 0) << FieldName(list);
+        EXPECT_TRUE(start().field(next)->hasFocus()) << FieldName(list);
+    }
+    EXPECT_EQ(edit(Field::txtBoxrough)->text(), "0.030");
+    EXPECT_EQ(form().text(Field::cboBoxinlet), "Flared End Section");
+    EXPECT_EQ(model.Ke, ke);
+    EXPECT_EQ(model.InletCoefA, a);
+}
+
 TEST_F(StartWindowTest, FocusColourAndTheBarrelRoughnessCopy) {
     Type(Field::txtBoxrough, "0.015");
     EXPECT_EQ(Base(start().field(Field::txtBoxrough)), kFocusBlue);
@@ -89,9 +130,10 @@ TEST_F(StartWindowTest, OptionsAndListsApplyTheFormsRules) {
 
     // The pipe's caption also picks the concrete material.
     QTest::mouseClick(start().optionCaption(Option::Circle), Qt::LeftButton);
-    auto* material = start().findChild<QComboBox*>("cboPipematerial");
+    QComboBox* material = List(Field::cboPipematerial);
     EXPECT_TRUE(start().option(Option::Circle)->isChecked());
     EXPECT_EQ(material->currentText(), "Concrete");
+    ExpectSelectionFollowsText(material);
     EXPECT_FALSE(start().field(Field::txtSpan)->isEnabled());
     emit material->activated(material->findText("Corr. Alum. Pipe"));
     EXPECT_EQ(edit(Field::txtBoxrough)->text(), "0.031");

@@ -76,7 +76,8 @@ the window "Irregular TW Rating Curve".</p>
 <li>Type the <b>Number of Cross-section Coordinates</b> (3 to 15) and press <b>Click Here
 to Enter Cross Section Data</b>; KELP checks the count and shows that many rows.</li>
 <li>Enter each point's <b>Station</b> and <b>Elevation</b> across the channel, from left
-to right looking downstream, in the unit shown in the column headings.</li>
+to right looking downstream, in the unit shown in the column headings. The boxes take
+digits, one decimal point and a leading minus sign, so points below zero can be typed.</li>
 <li>Choose the <b>Subchannel Option</b>: left floodplain and main channel, both
 floodplains and main channel, right floodplain and main channel, or a single main
 channel. Give the coordinate numbers of the channel boundaries (the bank points that end
@@ -139,7 +140,7 @@ with its invert and crown through the inlet, the breaks and the outlet, and the 
 water surface. The headwater (HW) and tailwater (TW) levels, a hydraulic jump and the
 vertical exaggeration are marked; the project, the culvert, the discharge, the three
 section slopes and the main results are printed above the drawing. A barrel flowing full
-is drawn with the water at the crown.</p>)"},
+is drawn with the water at the crown. Escape closes a plot window.</p>)"},
     {"printing", "Printing",
      R"(<p><b>Print Preview</b> shows the pages on screen, from where they can be printed;
 <b>Print</b> asks for the printer first. To keep a file, choose printing to a PDF file in

@@ -13,6 +13,7 @@ constexpr const char* kCountTooLarge = "Number of Cross-Sections must be <= 15";
 constexpr int kMinCount = 3;
 constexpr int kMaxCount = 15;
 constexpr const char* kSwitchPattern = "0.00";
+constexpr char kBackspace = 8;
 
 // A box that holds no number stops the save before anything is written.
 struct NotANumber {};
@@ -77,6 +78,7 @@ void IrregularEditor::Load() {
     option_ = 0;
     if (model_.IrrOption >= 1 && model_.IrrOption <= 4) ChooseOption(model_.IrrOption);
     SetText(IrrBox::txtCOPT, std::to_string(model_.IrrOption));
+    ShowRowsOfCount();
 }
 
 void IrregularEditor::ChooseOption(int option) {
@@ -101,7 +103,9 @@ bool IrregularEditor::RowVisible(int row) const {
     return Row(row) < static_cast<std::size_t>(rowsShown_);
 }
 
-void IrregularEditor::CountFocusLost() {
+void IrregularEditor::CountFocusLost() { ShowRowsOfCount(); }
+
+void IrregularEditor::ShowRowsOfCount() {
     double count = LeadingNumber(text(IrrBox::txtNIRC));
     rowsShown_ = kAlwaysShownRows;
     while (rowsShown_ < kRows && count >= rowsShown_ + 1) ++rowsShown_;
@@ -140,6 +144,17 @@ bool IrregularEditor::SaveAndExit(Prompts& prompts) {
     for (PointBox& box : stations_) box.shown = box.text;
     for (PointBox& box : elevations_) box.shown = box.text;
     return true;
+}
+
+bool IrregularEditor::KeyAccepted(std::string_view text, std::size_t position, char key) {
+    if (key == kBackspace) return true;
+    // Nothing goes in front of a minus sign.
+    bool beforeSign = position == 0 && text.starts_with('-');
+    switch (key) {
+        case '-': return position == 0 && !beforeSign;
+        case '.': return !beforeSign && text.find('.') == std::string_view::npos;
+        default: return !beforeSign && key >= '0' && key <= '9';
+    }
 }
 
 void IrregularEditor::ShowUnits(bool metric) {

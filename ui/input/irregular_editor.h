@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "engine/model.h"
 #include "ui/input/input_form.h"
@@ -55,7 +56,8 @@ public:
 
     explicit IrregularEditor(Model& model) : model_(model) {}
 
-    // Fills every box from the section, in the unit system the model is in.
+    // Fills every box from the section, in the unit system the model is in,
+    // and shows the rows of its count.
     void Load();
 
     const std::string& text(IrrBox box) const { return boxes_[Index(box)]; }
@@ -91,6 +93,12 @@ public:
     // is written and the editor stays open with what was typed.
     bool SaveAndExit(Prompts& prompts);
 
+    // Key filter of every box: digits, one point and a leading minus, so
+    // that stations and elevations below zero can be typed; Backspace passes
+    // and Enter is never kept (the view moves the focus on). `text` is the
+    // box's text less what the key replaces, `position` where it goes.
+    static bool KeyAccepted(std::string_view text, std::size_t position, char key);
+
     // A unit switch of the input form: the coordinate boxes are computed
     // again from the stored section, as "0.00" in the new unit, for all
     // fifteen rows; the section itself does not change.
@@ -113,6 +121,8 @@ private:
     static std::size_t Row(int row);
     template <typename Format>
     void ShowPoints(Format format);
+    // Rows 4 to 15 show up to the count the count box holds.
+    void ShowRowsOfCount();
 
     Model& model_;
     std::array<std::string, static_cast<std::size_t>(IrrBox::Count)> boxes_{};

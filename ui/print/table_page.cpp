@@ -13,7 +13,6 @@ constexpr double kSmallestPt = 5;
 constexpr double kStepPt = 0.5;
 constexpr double kPadPt = 3;
 constexpr QRgb kShade = 0xffeeeeee;
-constexpr const char* kWarningMark = "*";
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 

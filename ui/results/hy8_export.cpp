@@ -13,7 +13,13 @@ namespace fs = std::filesystem;
 const std::vector<FileFilter> kProgramFilters{{"All Files (*.*)", "*.*"},
                                               {"EXE Files(*.exe)", "*.exe"},
                                               {"Data Files(*.dat)", "*.dat"}};
+// A program has the ending .exe on Windows only; elsewhere the dialog starts
+// on every file, so that HY-8 shows at all.
+#ifdef _WIN32
 constexpr int kProgramInitial = 2;
+#else
+constexpr int kProgramInitial = 1;
+#endif
 constexpr const char* kAskForPath = "Please provide path of HY-8";
 constexpr const char* kNamePrompt =
     "Please enter the filename to be used in HY8\nOr,click on OK to use KELP in HY8";

@@ -19,6 +19,12 @@ ResultLine Number(const char* caption, double value, const char* format, const c
     return {caption, FormatNumber(value, format), unit, true};
 }
 
+// A value that does not apply has no unit either.
+void NotApplicable(ResultLine& line) {
+    line.value = kNotApplicable;
+    line.unit.clear();
+}
+
 const char* MaterialName(const Model& m) {
     if (m.CulvertShape == 2 || m.PipeMaterial == 1) return kPipeMaterials[0];
     return m.PipeMaterial == 2 ? kPipeMaterials[1] : kPipeMaterials[2];
@@ -44,7 +50,7 @@ void FillOutputData(const Model& m, const DisplayUnits& u, OutputTexts& t) {
     t.hwDepth = Number("Head Water Depth", u.Length(m.HWDepth), "##0.00", ft);
     t.inletControl = Number("Inlet Control Elevation", u.Length(m.InletControlElev), "####.00", ft);
     t.breakControl = Number("Break Control Elevation", u.Length(m.BreakControlElev), "####.00", ft);
-    if (m.InletSectionLength == 0) t.breakControl.value = kNotApplicable;
+    if (m.InletSectionLength == 0) NotApplicable(t.breakControl);
     t.criticalDepth = Number("Critical Depth", u.Length(m.CriticalDepth), "##0.00", ft);
     t.twDepth = Number("Tailwater Depth", u.Length(m.TWDepth), "##0.00", ft);
     t.jump = Text("Hydraulic Jump?", m.JumpFlag);
@@ -83,7 +89,10 @@ void ApplyVisibility(const Model& m, OutputTexts& t) {
     bool jump = m.JumpFlag == "YES";
     for (ResultLine* line : {&t.jumpStation, &t.jumpLength, &t.jumpEndDepth, &t.jumpEndVelocity})
         line->visible = jump;
-    if (!jump) t.jumpEndDepth.value = t.jumpEndVelocity.value = kNotApplicable;
+    if (!jump) {
+        NotApplicable(t.jumpEndDepth);
+        NotApplicable(t.jumpEndVelocity);
+    }
     // A constant tailwater elevation has no channel velocity.
     t.twVelocity.visible = m.TailwaterCode != 1;
     // A single broken-back culvert has no upper break to control.

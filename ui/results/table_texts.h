@@ -13,6 +13,9 @@
 namespace kelp {
 
 inline constexpr int kTableColumns = 11;
+// Stands after the last column of a row that carries a warning, and before
+// each of its notes.
+inline constexpr const char* kWarningMark = "*";
 
 struct TableRowTexts {
     std::array<std::string, kTableColumns> cells;

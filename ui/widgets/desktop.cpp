@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QScreen>
 #include <array>
 #include <exception>
 #include <span>
@@ -20,6 +19,7 @@
 #include "ui/results/widgets/table_window.h"
 #include "ui/widgets/busy_pointer.h"
 #include "ui/widgets/picture_command.h"
+#include "ui/widgets/window_placement.h"
 
 namespace kelp {
 namespace {
@@ -37,22 +37,6 @@ std::size_t IndexOf(WindowKind window) { return static_cast<std::size_t>(window)
 
 Icon IconOf(const Message& message) {
     return message.exclamation ? Icon::Exclamation : Icon::None;
-}
-
-// Shows a window at its natural size (as far as the screen allows), centred
-// on the screen when it opens, and brings it to the front.
-void Present(QWidget& window) {
-    if (!window.isVisible()) {
-        QScreen* screen = window.screen() ? window.screen() : QApplication::primaryScreen();
-        QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-        window.resize(window.sizeHint().boundedTo(area.size()));
-        QSize size = window.frameGeometry().size();
-        window.move(area.x() + (area.width() - size.width()) / 2,
-                    area.y() + (area.height() - size.height()) / 2);
-    }
-    window.show();
-    window.raise();
-    window.activateWindow();
 }
 
 // An outcome for a failure the runs do not describe themselves (memory, a
@@ -109,7 +93,7 @@ Desktop::Desktop(Model& model, Prompts& prompts, Features features,
 
 Desktop::~Desktop() = default;
 
-void Desktop::ShowInputForm() { Present(*start_); }
+void Desktop::ShowInputForm() { ShowCentred(*start_); }
 
 bool Desktop::Load(const std::string& path) {
     bool read = false;
@@ -266,7 +250,7 @@ void Desktop::EditIrregular() {
     }
     start_->Refresh();
     irregularWindow_->Refresh();
-    Present(*irregularWindow_);
+    ShowCentred(*irregularWindow_);
 }
 
 // The editor's rows follow the input form's unit switch, computed again from
@@ -291,7 +275,7 @@ void Desktop::AnalyseDesign() {
         }
     }
     Report(outcome);
-    if (outcome.kind == RunOutcome::Kind::Analysed) ShowOutput();
+    if (outcome.kind == RunOutcome::Kind::Analysed) ShowOutput(*start_);
 }
 
 void Desktop::AnalyseRange() {
@@ -317,25 +301,25 @@ void Desktop::ShowRow(int row) {
         prompts_.Tell(kRangeFailure, "KELP Monitor", Icon::Exclamation);
         return;
     }
-    ShowOutput();
+    ShowOutput(*table_);
 }
 
 // An open profile follows the result form to the analysis it shows.
-void Desktop::ShowOutput() {
+void Desktop::ShowOutput(const QWidget& from) {
     output_->Fill(BuildOutputTexts(model_, model_.UnitSystem));
     profile_->SetAnalysis(model_);
-    Present(*output_);
+    ShowBeside(*output_, from);
 }
 
 void Desktop::ShowTable() {
     table_->Fill(BuildTableTexts(ratingTable_, model_, model_.UnitSystem));
     for (const auto& curve : curves_) curve->SetTable(model_, ratingTable_);
-    Present(*table_);
+    ShowCentred(*table_);
 }
 
 void Desktop::PlotProfile() {
     profile_->SetAnalysis(model_);
-    Present(*profile_);
+    ShowBeside(*profile_, *output_);
 }
 
 void Desktop::OpenRatingCurve(int ratingCurveKind, bool closeOpenFirst) {
@@ -344,7 +328,8 @@ void Desktop::OpenRatingCurve(int ratingCurveKind, bool closeOpenFirst) {
     std::erase_if(curves_, [](const auto& curve) { return !curve->isVisible(); });
     auto curve = std::make_unique<RatingCurveWindow>(ratingCurveKind);
     curve->SetTable(model_, ratingTable_);
-    Present(*curve);
+    // Curves opened beside each other step down from the last one.
+    ShowBeside(*curve, curves_.empty() ? static_cast<QWidget&>(*table_) : *curves_.back());
     curves_.push_back(std::move(curve));
 }
 
@@ -370,13 +355,13 @@ void Desktop::ReturnFromOutput(bool viaMenu) {
     if (viaMenu || model_.RunMode != 1)
         ShowTable();
     else
-        Present(*start_);
+        ShowCentred(*start_);
     output_->close();
 }
 
 void Desktop::ReturnFromTable() {
     ResetUnitSystem();
-    Present(*start_);
+    ShowCentred(*start_);
     table_->close();
 }
 

@@ -100,7 +100,8 @@ private:
     void RunDocumentCommand(Result (Document::*command)());
     void ShowEditorUnits(float unitSystem);
     void Report(const RunOutcome& outcome);
-    void ShowOutput();
+    // The result form opens beside the window whose command opened it.
+    void ShowOutput(const QWidget& from);
     void ShowTable();
     void ResetUnitSystem();
     void NotYetAvailable();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,9 +31,11 @@ bool IsEnter(const QKeyEvent* key) {
 }
 
 // A character outside ASCII is no digit: only the free-text fields take it.
-bool CharacterAccepted(Field field, const QString& text, QChar c) {
-    if (c.unicode() > 0x7F) return !InputForm::IsNumberField(field);
-    return InputForm::KeyAccepted(field, text.toStdString(), static_cast<char>(c.unicode()));
+bool CharacterAccepted(const KeyRule& rule, bool number, const QString& text, int position,
+                       QChar c) {
+    if (c.unicode() > 0x7F) return !number;
+    return rule(text.toStdString(), static_cast<std::size_t>(position),
+                static_cast<char>(c.unicode()));
 }
 
 QString TextWithoutSelection(const QLineEdit* edit) {
@@ -41,20 +44,28 @@ QString TextWithoutSelection(const QLineEdit* edit) {
     return text;
 }
 
-void MoveToNextField(QLineEdit* edit) {
+// Where typed or pasted text goes: over the selection, else at the cursor.
+int InsertPosition(const QLineEdit* edit) {
+    return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+}
+
+void MoveToNextField(QWidget* control) {
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(edit, &tab);
+    QCoreApplication::sendEvent(control, &tab);
 }
 
 QString ClipboardText() { return QApplication::clipboard()->text(); }
 
 }  // namespace
 
-bool PasteAccepted(Field field, const QString& kept, const QString& pasted) {
-    if (!InputForm::IsNumberField(field)) return true;
-    if (kept.count('.') + pasted.count('.') > 1) return false;
-    for (QChar c : pasted)
-        if (c != '.' && !CharacterAccepted(field, QString(), c)) return false;
+bool PasteAccepted(const KeyRule& rule, bool number, const QString& kept, int position,
+                   const QString& pasted) {
+    if (!number) return true;
+    QString text = kept;
+    for (QChar c : pasted) {
+        if (!CharacterAccepted(rule, number, text, position, c)) return false;
+        text.insert(position++, c);
+    }
     return true;
 }
 
@@ -62,61 +73,77 @@ FieldEvents::FieldEvents(QObject* parent, FocusChange onFocus)
     : QObject(parent), onFocus_(std::move(onFocus)) {}
 
 void FieldEvents::Watch(QLineEdit* edit, Field field) {
-    fields_[edit] = field;
+    Watch(edit, field, [field](const std::string& text, std::size_t, char key) {
+        return InputForm::KeyAccepted(field, text, key);
+    });
+}
+
+void FieldEvents::Watch(QLineEdit* edit, Field field, KeyRule rule) {
+    boxes_[edit] = Box{field, std::move(rule)};
     edit->installEventFilter(this);
 }
 
+void FieldEvents::WatchList(QComboBox* list) { list->installEventFilter(this); }
+
 bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
-    auto found = fields_.find(watched);
-    if (found == fields_.end()) return false;
+    auto found = boxes_.find(watched);
+    if (found == boxes_.end()) {
+        auto* list = qobject_cast<QComboBox*>(watched);
+        if (!list || event->type() != QEvent::KeyPress ||
+            !IsEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        MoveToNextField(list);
+        return true;
+    }
     auto* edit = static_cast<QLineEdit*>(watched);
-    Field field = found->second;
+    const Box& box = found->second;
     switch (event->type()) {
-        case QEvent::KeyPress: return KeyPress(edit, field, static_cast<QKeyEvent*>(event));
+        case QEvent::KeyPress: return KeyPress(edit, box, static_cast<QKeyEvent*>(event));
         case QEvent::Drop: {
-            const QMimeData* data = static_cast<QDropEvent*>(event)->mimeData();
-            return !PasteAccepted(field, edit->text(), data ? data->text() : QString());
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QMimeData* data = drop->mimeData();
+            return !PasteAccepted(box.rule, InputForm::IsNumberField(box.field), edit->text(),
+                                  edit->cursorPositionAt(drop->position().toPoint()),
+                                  data ? data->text() : QString());
         }
         case QEvent::ContextMenu:
-            ContextMenu(edit, field, static_cast<QContextMenuEvent*>(event));
+            ContextMenu(edit, box, static_cast<QContextMenuEvent*>(event));
             return true;
-        case QEvent::FocusIn: onFocus_(field, true); break;
-        case QEvent::FocusOut: onFocus_(field, false); break;
+        case QEvent::FocusIn: onFocus_(box.field, true); break;
+        case QEvent::FocusOut: onFocus_(box.field, false); break;
         default: break;
     }
     return false;
 }
 
 // Returns true when the key is discarded.
-bool FieldEvents::KeyPress(QLineEdit* edit, Field field, QKeyEvent* key) {
-    if (key->matches(QKeySequence::Paste)) return Paste(edit, field, ClipboardText());
+bool FieldEvents::KeyPress(QLineEdit* edit, const Box& box, QKeyEvent* key) {
+    if (key->matches(QKeySequence::Paste)) return Refused(edit, box, ClipboardText());
     if (IsEnter(key)) {
-        if (InputForm::KeyAccepted(field, edit->text().toStdString(), kEnterKey)) return false;
+        if (box.rule(TextWithoutSelection(edit).toStdString(),
+                     static_cast<std::size_t>(InsertPosition(edit)), kEnterKey))
+            return false;
         MoveToNextField(edit);
         return true;
     }
-    if (!TypesText(key)) return false;
-    for (QChar c : key->text()) {
-        if (!CharacterAccepted(field, edit->text(), c)) {
-            QApplication::beep();
-            return true;
-        }
-    }
-    return false;
+    return TypesText(key) && Refused(edit, box, key->text());
 }
 
-bool FieldEvents::Paste(QLineEdit* edit, Field field, const QString& pasted) {
-    if (PasteAccepted(field, TextWithoutSelection(edit), pasted)) return false;
+bool FieldEvents::Refused(QLineEdit* edit, const Box& box, const QString& inserted) {
+    if (PasteAccepted(box.rule, InputForm::IsNumberField(box.field), TextWithoutSelection(edit),
+                      InsertPosition(edit), inserted))
+        return false;
     QApplication::beep();
     return true;
 }
 
 // The box's own menu, with Paste offered only for text the field would take.
-void FieldEvents::ContextMenu(QLineEdit* edit, Field field, QContextMenuEvent* event) {
+void FieldEvents::ContextMenu(QLineEdit* edit, const Box& box, QContextMenuEvent* event) {
     QMenu* menu = edit->createStandardContextMenu();
     for (QAction* action : menu->actions())
         if (action->objectName() == "edit-paste" &&
-            !PasteAccepted(field, TextWithoutSelection(edit), ClipboardText()))
+            !PasteAccepted(box.rule, InputForm::IsNumberField(box.field),
+                           TextWithoutSelection(edit), InsertPosition(edit), ClipboardText()))
             action->setEnabled(false);
     menu->exec(event->globalPos());
     delete menu;

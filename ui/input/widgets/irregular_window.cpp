@@ -1,6 +1,7 @@
 #include "ui/input/widgets/irregular_window.h"
 
 #include <QEvent>
+#include <algorithm>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,9 +17,9 @@
 namespace kelp {
 namespace {
 
-// The input form's number fields whose filter the boxes borrow: the count
-// box stands for a count, every other box for a length. Only the count's
-// focus loss does anything here.
+// The roles the boxes play in the focus changes, as number fields of the
+// input form: the count box stands for a count, every other box for a
+// length. Only the count's focus loss does anything here.
 constexpr Field kCountRole = Field::txtBarrels;
 constexpr Field kNumberRole = Field::txtSpan;
 
@@ -51,6 +52,14 @@ void ShowText(QLineEdit* edit, const std::string& text) {
 void ShowBoth(QWidget* control, QLabel* label, bool visible) {
     control->setVisible(visible);
     if (label) label->setVisible(visible);
+}
+
+// A row hidden by the count keeps its place, so the window has one height
+// whatever the count.
+void KeepPlaceWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
 }
 
 }  // namespace
@@ -112,7 +121,7 @@ QLineEdit* IrregularWindow::NumberBox(const QString& name, bool count) {
     auto* edit = new QLineEdit;
     edit->setObjectName(name);
     edit->setMaximumWidth(kNumberWidth);
-    events_->Watch(edit, count ? kCountRole : kNumberRole);
+    events_->Watch(edit, count ? kCountRole : kNumberRole, &IrregularEditor::KeyAccepted);
     return edit;
 }
 
@@ -171,12 +180,13 @@ QWidget* IrregularWindow::Coordinates() {
         connect(elevations_[i], &QLineEdit::textEdited, this, [this, row](const QString& text) {
             editor_.SetElevationText(row, text.toStdString());
         });
+        for (QWidget* w : std::initializer_list<QWidget*>{rowLabels_[i], stations_[i],
+                                                         elevations_[i]})
+            KeepPlaceWhenHidden(w);
         grid->addWidget(rowLabels_[i], row, 0);
         grid->addWidget(stations_[i], row, 1);
         grid->addWidget(elevations_[i], row, 2);
     }
-    // Rows hidden by the count leave their space below the last one shown.
-    grid->setRowStretch(kRows + 1, 1);
     return frame;
 }
 
@@ -186,7 +196,9 @@ QWidget* IrregularWindow::LabelledBoxes(const char* title,
     auto* group = new QGroupBox(title);
     QGridLayout* grid = Grid();
     group->setLayout(grid);
+    BoxGroup& shown = groups_.emplace_back(BoxGroup{group, {}});
     for (const auto& [b, text] : boxes) {
+        shown.boxes.push_back(b);
         const char* name = kBoxNames[Index(b)];
         QLabel* label = Caption(text, "lbl" + QString(name).mid(3));
         int row = grid->rowCount();
@@ -242,6 +254,10 @@ void IrregularWindow::Refresh() {
         ShowText(boxes_[i], editor_.text(b));
         ShowBoth(boxes_[i], labels_[i], editor_.Visible(b));
     }
+    // A group whose boxes all hide leaves no empty frame behind.
+    for (const BoxGroup& group : groups_)
+        group.frame->setVisible(std::any_of(group.boxes.begin(), group.boxes.end(),
+                                            [this](IrrBox b) { return editor_.Visible(b); }));
     for (int row = 1; row <= kRows; ++row) {
         std::size_t i = RowIndex(row);
         ShowText(stations_[i], editor_.StationText(row));

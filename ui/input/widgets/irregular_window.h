@@ -10,11 +10,13 @@
 #include <array>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "engine/model.h"
 #include "ui/input/input_form.h"
 #include "ui/input/irregular_editor.h"
 
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -72,6 +74,12 @@ private:
     void FocusChanged(Field role, bool gained);
     void SaveAndExit();
 
+    // The boxes of a group, which shows while any of them does.
+    struct BoxGroup {
+        QGroupBox* frame;
+        std::vector<IrrBox> boxes;
+    };
+
     IrregularEditor& editor_;
     Prompts& prompts_;
     FieldEvents* events_ = nullptr;
@@ -81,6 +89,7 @@ private:
     std::array<QLineEdit*, kRows> stations_{}, elevations_{};
     std::array<QLabel*, kRows> rowLabels_{};
     std::array<QRadioButton*, kOptions> options_{};
+    std::vector<BoxGroup> groups_;
     QLabel* stationHeading_ = nullptr;
     QLabel* elevationHeading_ = nullptr;
     QPushButton* enter_ = nullptr;

@@ -41,6 +41,15 @@ void ShowItems(QComboBox* combo, const QStringList& items) {
     combo->addItems(items);
 }
 
+// The entry selected is the one the text names (none for a text the list
+// does not offer), so that opening the list, a wheel turn or a commit starts
+// from what the list shows and never puts back an entry it no longer holds.
+void ShowListText(QComboBox* combo, const QString& text) {
+    int entry = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (combo->currentIndex() != entry) combo->setCurrentIndex(entry);
+    if (combo->currentText() != text) combo->setEditText(text);
+}
+
 const std::string& Caption(const UnitCaptions& units, UnitGroup group) {
     switch (group) {
         case UnitGroup::Discharge: return units.discharge;
@@ -79,9 +88,11 @@ QLineEdit* StartWindow::editor(Field f) const {
 // Typed text goes to the form as it is typed; a pick from a list runs the
 // list's choice.
 void StartWindow::ConnectField(Field f) {
-    if (auto* combo = qobject_cast<QComboBox*>(field(f)))
+    if (auto* combo = qobject_cast<QComboBox*>(field(f))) {
         connect(combo, &QComboBox::activated, this,
                 [this, f, combo](int index) { ChooseFromList(f, combo->itemText(index)); });
+        events_->WatchList(combo);
+    }
     QLineEdit* edit = editor(f);
     connect(edit, &QLineEdit::textEdited, this,
             [this, f](const QString& text) { form_->SetText(f, text.toStdString()); });
@@ -166,7 +177,7 @@ void StartWindow::ShowField(Field f) {
     QString text = QString::fromStdString(state.text);
     if (auto* combo = qobject_cast<QComboBox*>(field(f))) {
         ShowItems(combo, ToQt(form_->Items(f)));
-        if (combo->currentText() != text) combo->setEditText(text);
+        ShowListText(combo, text);
     } else if (editor(f)->text() != text) {
         editor(f)->setText(text);
     }

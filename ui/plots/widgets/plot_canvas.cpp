@@ -1,5 +1,6 @@
 #include "ui/plots/widgets/plot_canvas.h"
 
+#include <QKeyEvent>
 #include <exception>
 
 namespace kelp {
@@ -11,6 +12,13 @@ PlotCanvas::PlotCanvas(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 // Landscape, like the printed pictures, and large enough to read the text.
 QSize PlotCanvas::sizeHint() const { return {1000, 650}; }
+
+void PlotCanvas::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
 
 // An exception must not leave a paint event: Qt cannot unwind through it.
 // A picture that cannot be drawn shows why instead.

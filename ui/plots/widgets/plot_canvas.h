@@ -16,6 +16,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Escape closes the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
     // Paints the picture into `area`; may throw.
     virtual void Draw(QPainter& painter, const QRectF& area) const = 0;
 };

@@ -10,7 +10,8 @@ namespace kelp {
 ResultMenus AddResultMenus(QMainWindow* window, const char* unitTitle) {
     QMenu* file = window->menuBar()->addMenu("&File");
     ResultMenus menus{};
-    menus.printPreview = file->addAction("Print P&review");
+    // "&Return" alone answers R here.
+    menus.printPreview = file->addAction("Print Pre&view");
     menus.print = file->addAction("&Print");
     file->addSeparator();
     menus.back = file->addAction("&Return");

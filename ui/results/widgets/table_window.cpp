@@ -19,6 +19,7 @@ namespace {
 // "Press # for Detailed Culvert Output" over the narrow column of buttons.
 constexpr const char* kDetailCaption = "Press #\nfor Detailed\nCulvert Output";
 constexpr int kDetailColumn = 0;
+constexpr int kMarkColumn = kTableColumns + 1;
 constexpr QRgb kWarnedRow = 0xFFF3C4;
 
 struct CurveCommand {
@@ -91,12 +92,13 @@ QWidget* TableWindow::ProjectLines() {
 }
 
 QWidget* TableWindow::Grid() {
-    grid_ = new QTableWidget(RatingTable::kRows, kTableColumns + 1);
+    grid_ = new QTableWidget(RatingTable::kRows, kMarkColumn + 1);
     grid_->setObjectName("grdTable");
     grid_->verticalHeader()->hide();
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setFocusPolicy(Qt::NoFocus);
     grid_->setHorizontalHeaderItem(kDetailColumn, new QTableWidgetItem(kDetailCaption));
+    grid_->setHorizontalHeaderItem(kMarkColumn, new QTableWidgetItem(QString()));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The whole table is in view without scrolling where the screen allows.
     grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -161,11 +163,12 @@ void TableWindow::Fill(const TableTexts& texts) {
                                                                         texts.units[c])));
     for (int row = 0; row < RatingTable::kRows; ++row) {
         const TableRowTexts& rowTexts = texts.rows[row];
-        for (int c = 0; c < kTableColumns; ++c) {
-            QTableWidgetItem* item = Cell(rowTexts.cells[c]);
-            if (rowTexts.warned) item->setBackground(QColor(kWarnedRow));
-            grid_->setItem(row, c + 1, item);
-        }
+        for (int c = 0; c < kTableColumns; ++c)
+            grid_->setItem(row, c + 1, Cell(rowTexts.cells[c]));
+        grid_->setItem(row, kMarkColumn, Cell(rowTexts.warned ? kWarningMark : ""));
+        if (rowTexts.warned)
+            for (int c = 1; c <= kMarkColumn; ++c)
+                grid_->item(row, c)->setBackground(QColor(kWarnedRow));
         details_[row]->setVisible(rowTexts.detailVisible);
     }
     QStringList notes;

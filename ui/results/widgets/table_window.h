@@ -25,9 +25,11 @@ public:
 
     void Fill(const TableTexts& texts);
 
-    // Rows 0..10; column 0 holds the detail commands, columns 1..11 the cells.
+    // Rows 0..10; column 0 holds the detail commands, columns 1..11 the cells
+    // and column 12 the warning mark.
     QTableWidget* grid() const { return grid_; }
-    // The text of a cell, row 0..10 and column 0..10 as in the texts.
+    // The text of a cell, row 0..10 and column 0..10 as in the texts; column
+    // kTableColumns is the row's warning mark.
     QString cell(int row, int column) const;
     QString heading(int column) const;
     QPushButton* detailCommand(int row) const { return details_[row]; }
