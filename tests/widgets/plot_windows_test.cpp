@@ -109,7 +109,11 @@ TEST_F(PlotWindowsTest, WindowsOpenBesideTheirOwnAndEscapeClosesThePictures) {
     ClickRange();
     TableWindow& table = desktop.table();
     QTest::mouseClick(table.detailCommand(0), Qt::LeftButton);
-    ExpectBeside(desktop.output(), table);
+    // The result form is centred on the screen, as the table is.
+    // (QRect's centre rounds each odd size down, hence the pixel or two.)
+    EXPECT_LE((desktop.output().frameGeometry().center() - ScreenArea(table).center())
+                  .manhattanLength(),
+              4);
     emit desktop.output().plotCommand()->buttonClicked();
     ExpectBeside(profile(), desktop.output());
     // Curves opened side by side step down from one another.

@@ -275,7 +275,7 @@ void Desktop::AnalyseDesign() {
         }
     }
     Report(outcome);
-    if (outcome.kind == RunOutcome::Kind::Analysed) ShowOutput(*start_);
+    if (outcome.kind == RunOutcome::Kind::Analysed) ShowOutput();
 }
 
 void Desktop::AnalyseRange() {
@@ -301,14 +301,15 @@ void Desktop::ShowRow(int row) {
         prompts_.Tell(kRangeFailure, "KELP Monitor", Icon::Exclamation);
         return;
     }
-    ShowOutput(*table_);
+    ShowOutput();
 }
 
 // An open profile follows the result form to the analysis it shows.
-void Desktop::ShowOutput(const QWidget& from) {
+// The result form opens in the middle of the screen, wherever its command was.
+void Desktop::ShowOutput() {
     output_->Fill(BuildOutputTexts(model_, model_.UnitSystem));
     profile_->SetAnalysis(model_);
-    ShowBeside(*output_, from);
+    ShowCentred(*output_);
 }
 
 void Desktop::ShowTable() {

@@ -100,8 +100,7 @@ private:
     void RunDocumentCommand(Result (Document::*command)());
     void ShowEditorUnits(float unitSystem);
     void Report(const RunOutcome& outcome);
-    // The result form opens beside the window whose command opened it.
-    void ShowOutput(const QWidget& from);
+    void ShowOutput();
     void ShowTable();
     void ResetUnitSystem();
     void NotYetAvailable();

@@ -1,4 +1,4 @@
-// Where the program's windows open. The input form and the rating table open
+// Where the program's windows open. The input form, the rating table and the result form open
 // in the middle of the screen; a window opened from another one opens down
 // and to the right of it, so that the other window's title and the table's
 // row buttons at its left stay in view.
