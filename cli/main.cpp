@@ -9,12 +9,16 @@
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <exception>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -65,17 +69,32 @@ struct Options {
     std::string profilePng;
     std::vector<std::string> rating;  // curve name, PNG path
     int curve = 0;                    // RatingCurveKind of `rating`
+    kelp::CalendarDate today;         // the date every dated output shows
 
     float UnitSystem() const { return metric ? 2.0f : 1.0f; }
 };
 
-// The form puts today's date into its date field when a project is opened.
-std::string Today() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+// Today's date, from the clock or, when SOURCE_DATE_EPOCH holds a number of
+// seconds since 1970 (UTC), from that moment, so that the dated outputs (the
+// form's date field, the HY-8 files, the printed pages) can be reproduced.
+kelp::CalendarDate Today() {
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (!epoch) return kelp::LocalDate();
+    const std::string_view text(epoch);
+    std::time_t seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    std::tm utc{};
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !gmtime_r(&seconds, &utc))
+        throw CLI::ValidationError("SOURCE_DATE_EPOCH",
+                                   "not a number of seconds: " + std::string(text));
+    return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday};
+}
+
+// The form's date field and the pages' foot show dates as 2024-05-01.
+std::string IsoDateText(const kelp::CalendarDate& date) {
     char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
     return text;
 }
 
@@ -116,7 +135,7 @@ int Hy8(kelp::InputForm& form, const Options& options) {
     if (int status = ReportOutcome(kelp::RunDesign(form))) return status;
     try {
         kelp::WriteHy8Files(form.model(), options.hy8Name, options.hy8Dir,
-                            kelp::Hy8DateText(kelp::LocalDate()));
+                            kelp::Hy8DateText(options.today));
     } catch (const kelp::Hy8Fault& fault) {
         std::cerr << "Error " << fault.number() << ": " << fault.what()
                   << " occurred while writing the HY-8 files\n";
@@ -147,7 +166,8 @@ int Report(kelp::InputForm& form, const Options& options) {
     kelp::RatingTable table;
     if (int status = ReportOutcome(kelp::RunRange(form, table))) return status;
     if (int status = ReportOutcome(kelp::RunDesign(form))) return status;
-    kelp::PrintSource source{form.model(), &form, &table, options.UnitSystem(), {}};
+    kelp::PrintSource source{form.model(), &form, &table, options.UnitSystem(),
+                              IsoDateText(options.today)};
     return Written([&] { kelp::WritePdf(options.pdf, source, kelp::kReportPages); });
 }
 
@@ -188,7 +208,7 @@ int Draw(kelp::InputForm& form, const Options& options) {
 
 int Analyse(const Options& options) {
     kelp::Model model;
-    kelp::InputForm form(model, Today());
+    kelp::InputForm form(model, IsoDateText(options.today));
     try {
         kelp::ReadProjectFile(options.path, form);
     } catch (const kelp::ProjectReadError& error) {
@@ -251,6 +271,7 @@ std::optional<int> Parse(int argc, char** argv, Options& options) {
         app.parse(argc, argv);
         options.command = app.get_subcommands().front()->get_name();
         CheckDrawOptions(options);
+        options.today = Today();
     } catch (const CLI::Success& done) {
         return app.exit(done);
     } catch (const CLI::ParseError& error) {
