@@ -67,21 +67,18 @@ R Guarded(Prompts& prompts, const char* tag, R fallback, Body body) {
     }
 }
 
-// The form moved into the model as typed: the project writer applies the
-// metric factors itself. Returns the run time's description of what stopped
-// it, if anything did.
-std::optional<std::string> AssignVariables(InputForm& form) {
+// The form taken as entered into `saved`, a copy of the model: the analysis
+// model keeps the last analysis, in English units, for the windows that show
+// it. Returns the message of what stopped it, if anything did; a fault other
+// than a missing number names the routine that met it.
+std::optional<std::string> AssignVariables(InputForm& form, Model& saved, MetricValues& metric,
+                                           const char* routine) {
     try {
-        if (!TakeFields(form, false)) return std::string(kTypeMismatch);
+        if (!TakeFieldsAsEntered(form, saved, metric)) return std::string(kInsufficientInput);
     } catch (const RuntimeFault& fault) {
-        return std::string(fault.what());
+        return "Error:" + std::string(fault.what()) + " occurred in " + routine;
     }
     return std::nullopt;
-}
-
-std::string AssignVariablesMessage(const std::string& description) {
-    if (description == kTypeMismatch) return kInsufficientInput;
-    return "Error:" + description + " occurred in AssignVariables";
 }
 
 }  // namespace
@@ -121,9 +118,9 @@ std::string Document::ProjectDialog(bool save) {
     });
 }
 
-bool Document::WriteTo(const std::string& path) {
+bool Document::WriteTo(const Model& saved, const MetricValues& metric, const std::string& path) {
     try {
-        Write2File(model_, path);
+        Write2File(saved, path, metric);
     } catch (const ProjectWriteError& error) {
         prompts_.Tell(std::string("Error has occurred in Write2File : ") + error.what());
         return false;
@@ -132,12 +129,14 @@ bool Document::WriteTo(const std::string& path) {
     return true;
 }
 
-bool Document::SaveAssigned(const std::string& path) {
-    if (std::optional<std::string> fault = AssignVariables(*form_)) {
-        prompts_.Tell(AssignVariablesMessage(*fault));
+bool Document::SaveAssigned(const std::string& path, const char* routine) {
+    Model saved = model_;
+    MetricValues metric;
+    if (std::optional<std::string> message = AssignVariables(*form_, saved, metric, routine)) {
+        prompts_.Tell(*message);
         return false;
     }
-    return WriteTo(path);
+    return WriteTo(saved, metric, path);
 }
 
 // The save of the prompts before opening and on exit: to the current file,
@@ -177,14 +176,10 @@ void Document::Save() {
     if (!path.empty()) SaveAssigned(path);
 }
 
+// The saved file becomes the document's.
 void Document::SaveAs() {
-    std::string path = prompts_.ChooseFile(true, kSaveAsFilters, kSaveAsInitial);
-    if (path.empty() || !OverwriteConfirmed(path)) return;
-    if (std::optional<std::string> fault = AssignVariables(*form_)) {
-        prompts_.Tell("Error:" + *fault + " occurred in SaveAs");
-        return;
-    }
-    if (WriteTo(path)) fileName_ = path;
+    std::string path = ChooseSaveTarget();
+    if (!path.empty() && SaveAssigned(path, "SaveAs")) fileName_ = path;
 }
 
 // True when opening may go on: the changes were saved or the user drops them.

@@ -3,9 +3,10 @@
 // saved or opened, and the window title. Every question and dialog goes
 // through Prompts, so the desktop program and the tests drive the same code.
 //
-// No prompt loses work: a Yes in the save prompts takes the form into the
-// model and writes it, and an operation whose save failed or was cancelled
-// stops there instead of discarding the form.
+// No prompt loses work: a Yes in the save prompts writes the form, and an
+// operation whose save failed or was cancelled stops there instead of
+// discarding the form. A save writes the form's fields as entered and leaves
+// the analysis model, which the result windows read, as it was.
 #pragma once
 
 #include <functional>
@@ -15,6 +16,7 @@
 #include "engine/model.h"
 #include "ui/input/input_form.h"
 #include "ui/input/prompts.h"
+#include "ui/input/take_fields.h"
 
 namespace kelp {
 
@@ -53,8 +55,9 @@ private:
     bool OverwriteConfirmed(const std::string& path);
     std::string ChooseSaveTarget();
     std::string ProjectDialog(bool save);
-    bool WriteTo(const std::string& path);
-    bool SaveAssigned(const std::string& path);
+    bool WriteTo(const Model& saved, const MetricValues& metric, const std::string& path);
+    // Writes the form to path; `routine` names where a fault occurred.
+    bool SaveAssigned(const std::string& path, const char* routine = "AssignVariables");
     bool SaveWithPromptName();
     bool SaveBeforeOpening();
     bool ReadsCleanly(const std::string& path);

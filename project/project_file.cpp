@@ -1,5 +1,6 @@
 #include "project/project_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -26,10 +27,11 @@ std::string Quoted(const std::string& text) {
     return out + "\"";
 }
 
-std::string SlotText(const Model& model, const Slot& slot, bool metric) {
+std::string SlotText(const Model& model, const Slot& slot, const MetricValues& metric) {
     if (slot.text) return Quoted(model.*slot.text);
-    float value = model.*slot.number;
-    if (metric && slot.scale != Scale::None)
+    const float& value = model.*slot.number;
+    bool heldInMetric = std::find(metric.begin(), metric.end(), &value) != metric.end();
+    if (heldInMetric && slot.scale != Scale::None)
         return DoubleText(static_cast<double>(value) * Factor(slot.scale));
     return FloatText(value);
 }
@@ -55,8 +57,7 @@ ProjectReadError::ProjectReadError(const std::string& path, int line, const std:
       field_(field),
       description_(description) {}
 
-std::string ProjectText(const Model& model) {
-    bool metric = model.UnitSystem == 2;
+std::string ProjectText(const Model& model, const MetricValues& metric) {
     std::string out;
     for (std::size_t i = 0; i < kLayout.size(); ++i) {
         bool lineStart = i == 0 || kLayout[i - 1].line != kLayout[i].line;
@@ -70,8 +71,8 @@ std::string ProjectText(const Model& model) {
     return out;
 }
 
-void Write2File(const Model& model, const std::string& path) {
-    const std::string text = ProjectText(model);
+void Write2File(const Model& model, const std::string& path, const MetricValues& metric) {
+    const std::string text = ProjectText(model, metric);
     const std::string temp = path + ".kelp-tmp";
     std::error_code ignored;
     {

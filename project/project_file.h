@@ -8,6 +8,7 @@
 
 #include "engine/model.h"
 #include "ui/input/input_form.h"
+#include "ui/input/take_fields.h"
 
 namespace kelp {
 
@@ -33,13 +34,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Project text of the model, in the form's units when UnitSystem is metric
-// (the multiplied values in double precision), CR LF line ends.
-std::string ProjectText(const Model& model);
+// Project text of the model, CR LF line ends. Every number is held in English
+// units but those listed in `metric`, which are multiplied to English units
+// in double precision as they are written.
+std::string ProjectText(const Model& model, const MetricValues& metric = {});
 
 // Writes ProjectText to path through a temporary file beside it, renamed into
 // place, so a failed save never damages the previous file.
-void Write2File(const Model& model, const std::string& path);
+void Write2File(const Model& model, const std::string& path, const MetricValues& metric = {});
 
 // Reads the project text into the model and refills the form (metric
 // division when the form is metric, today's date in the date field, the

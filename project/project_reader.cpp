@@ -89,9 +89,15 @@ void ShowSlot(InputForm& form, std::size_t i, const ReadValues& values) {
         form.SetText(slot.formField, form.model().*slot.text);
         return;
     }
-    double value = values[i];
-    if (form.model().UnitSystem == 2) value /= Factor(slot.scale);
-    form.SetText(slot.formField, FloatText(F32(value)));
+    float value = values[i];
+    if (form.model().UnitSystem != 2 || slot.scale == Scale::None) {
+        form.SetText(slot.formField, FloatText(value));
+        return;
+    }
+    // Shown in metric units, the number read stays behind the text, so a
+    // project opened and saved again keeps its numbers.
+    form.ShowConverted(slot.formField, FloatText(F32(value / Factor(slot.scale))),
+                       EnteredNumber{value, false});
 }
 
 void ChooseTailwater(InputForm& form) {

@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 
 #include "project/project_file.h"
 #include "support/double_box.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
+#include "ui/input/runs.h"
 #include "ui/input/take_fields.h"
+#include "ui/input/unit_switch.h"
 
 namespace kelp {
 namespace {
@@ -37,7 +40,7 @@ protected:
         Model other;
         InputForm form(other, "2024-05-01");
         Fill(form, "150");
-        TakeFields(form, false);
+        TakeFields(form);
         Write2File(other, existing);
     }
     const std::string& Design() { return doc.form().text(Field::txtDesDischarge); }
@@ -133,26 +136,120 @@ TEST_F(DocumentTest, SaveAsksEachTimeWhileUntitledAndSaveAsRenamesTheDocument) {
     EXPECT_EQ(prompts.dialogs.size(), 2u);
     EXPECT_EQ(doc.WindowTitle(), "KELP : UNTITLED");
 
-    prompts.files = {existing, target};
-    prompts.answers = {Answer::No, Answer::Yes};
-    doc.SaveAs();
-    EXPECT_EQ(doc.ProjectFileName(), "UNTITLED");
+    // After Save As the document is the saved file.
+    prompts.files = {target};
+    prompts.answers = {Answer::Yes};
     doc.form().SetText(Field::txtDesDischarge, "125");
     doc.SaveAs();
     EXPECT_EQ(doc.WindowTitle(), "KELP : " + target);
     doc.form().SetText(Field::txtDesDischarge, "126");
     doc.Save();
     EXPECT_EQ(SavedDesign(target), "126");
-    EXPECT_EQ(prompts.dialogs.size(), 4u);
+    EXPECT_EQ(prompts.dialogs.size(), 3u);
+    EXPECT_TRUE(prompts.Spent());
+}
 
-    doc.form().SetText(Field::txtSpan, "wide");
-    doc.Save();
-    prompts.files = {dir / "other.klp"};
+// The commands that ask for a name in the save-as dialog, with the answers
+// to what they ask before it.
+struct SaveCommand {
+    const char* name;
+    void (*run)(Document&);
+    std::deque<Answer> before;
+};
+const SaveCommand kSaveCommands[] = {
+    {"Save", [](Document& d) { d.Save(); }, {}},
+    {"SaveAs", [](Document& d) { d.SaveAs(); }, {}},
+    {"New", [](Document& d) { d.New(); }, {Answer::Yes}},
+};
+
+TEST_F(DocumentTest, NoToOverwriteAsksForAnotherNameUntilANewNameOrCancel) {
+    for (const SaveCommand& command : kSaveCommands) {
+        SCOPED_TRACE(command.name);
+        Model m;
+        ScriptedPrompts p;
+        Document d(m, p, [] { return std::string("2024-05-01"); });
+        Fill(d.form(), "135");
+        std::string fresh = dir / (std::string(command.name) + ".klp");
+        for (const std::string& second : {std::string(), fresh}) {
+            p.answers = command.before;
+            p.answers.push_back(Answer::No);
+            p.files = {existing, second};
+            command.run(d);
+        }
+        EXPECT_EQ(p.dialogs.size(), 4u);
+        EXPECT_EQ(SavedDesign(existing), "150");
+        EXPECT_EQ(SavedDesign(fresh), "135");
+        EXPECT_TRUE(p.Spent());
+    }
+}
+
+TEST_F(DocumentTest, AnEmptyOrNonNumericFieldStopsEverySaveWithTheSameMessage) {
+    Fill(doc.form(), "120");
+    for (const char* span : {"", "wide"}) {
+        for (const SaveCommand& command : kSaveCommands) {
+            SCOPED_TRACE(command.name + std::string(" span \"") + span + "\"");
+            doc.form().SetText(Field::txtSpan, span);
+            prompts.answers = command.before;
+            prompts.files = {dir / "other.klp"};
+            command.run(doc);
+            EXPECT_EQ(prompts.boxes.back().text, "Input data is insufficient !");
+            EXPECT_FALSE(std::filesystem::exists(dir / "other.klp"));
+            EXPECT_EQ(doc.form().text(Field::txtDesDischarge), "120");
+        }
+    }
+}
+
+TEST_F(DocumentTest, SavingWritesTheFormAndLeavesTheLastAnalysisInTheModel) {
+    // Opened in metric units, the fields show metres but keep the numbers read.
+    UnitSwitch units(doc.form());
+    units.ChooseMetric();
+    OpenExisting();
+    EXPECT_EQ(Design(), "4.247523");
+    ASSERT_EQ(RunDesign(doc.form()).kind, RunOutcome::Kind::Analysed);
+    const std::string analysed = ProjectText(model);
+
+    std::string copy = dir / "copy.klp";
+    prompts.files = {copy};
     doc.SaveAs();
-    EXPECT_EQ(prompts.boxes.back().text, "Error:Type mismatch occurred in SaveAs");
-    EXPECT_EQ(prompts.boxes[prompts.boxes.size() - 2].text, "Input data is insufficient !");
-    EXPECT_EQ(SavedDesign(target), "126");
-    EXPECT_TRUE(doc.DataChanged());
+    EXPECT_EQ(Slurp(copy), Slurp(existing));
+    // The barrel roughness still being edited reaches the outlet section.
+    doc.form().SetText(Field::txtBoxrough, "0.016");
+    doc.Save();
+    EXPECT_NE(Slurp(copy).find(",0.016,0.016\r\n"), std::string::npos);
+    doc.form().SetText(Field::txtProject, "changed");
+    prompts.answers = {Answer::Yes};
+    EXPECT_TRUE(doc.Exit());
+    EXPECT_EQ(Slurp(copy).substr(0, 10), "\"changed\",");
+    EXPECT_EQ(ProjectText(model), analysed);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"WISH TO SAVE FILE BEFORE EXITING ?"});
+}
+
+// A unit switch rewrites the fields' texts but not the numbers they stand
+// for: 90 cfs shown as 2.549 cms is still 90 cfs when saved or analysed.
+TEST_F(DocumentTest, AUnitSwitchChangesNoNumberTheUserDidNotEdit) {
+    const std::vector<std::vector<bool>> switches = {{true}, {true, false}, {true, false, true}};
+    for (const std::vector<bool>& metricChoices : switches) {
+        SCOPED_TRACE(metricChoices.size());
+        Model m;
+        ScriptedPrompts p;
+        Document d(m, p, [] { return std::string("2024-05-01"); });
+        UnitSwitch units(d.form());
+        Fill(d.form(), "90");
+        d.form().SetText(Field::txtLowersta, "120");
+        d.form().SetText(Field::txtOutletelev, "223.7");
+        for (bool metric : metricChoices) metric ? units.ChooseMetric() : units.ChooseEnglish();
+        std::string path = dir / ("switched" + std::to_string(metricChoices.size()) + ".klp");
+        p.files = {path};
+        d.Save();
+        std::string text = Slurp(path);
+        EXPECT_NE(text.find("\r\n30,90,400,1\r\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("\r\n0,250,30,249.7,120,225.7,240,223.7\r\n"), std::string::npos)
+            << text;
+        ASSERT_EQ(RunDesign(d.form()).kind, RunOutcome::Kind::Analysed);
+        EXPECT_EQ(m.DesignQ, 90.0f);
+        EXPECT_EQ(m.UpperBreakElev, 249.7f);
+        EXPECT_DOUBLE_EQ(m.ShownOutletSlope, 0.0167);  // 0.0166 from the metric texts
+    }
 }
 
 TEST_F(DocumentTest, FailedSaveAndUnreadableFileLeaveEverythingAsItWas) {
@@ -171,7 +268,7 @@ TEST_F(DocumentTest, FailedSaveAndUnreadableFileLeaveEverythingAsItWas) {
     doc.Open();
     EXPECT_EQ(prompts.boxes.back().text, " Program Error: Input past end of file RadingTheFile ");
     EXPECT_EQ(Design(), "180");
-    EXPECT_EQ(model.DesignQ, 180.0f);
+    EXPECT_EQ(model.DesignQ, 150.0f);  // as the Open read it
     EXPECT_EQ(doc.ProjectFileName(), existing);
 }
 

@@ -84,12 +84,13 @@ TEST_F(ProjectFileTest, MetricValuesAreWrittenInFeetAndShownInMetres) {
     model.UnitSystem = 2;
     model.PipeDiameter = 10;
     model.DesignQ = 1;
-    model.TWSlope = 0.004f;
+    model.MaxQ = 1;  // entered in cfs
+    model.TWSlope = 0.004f;  // a slope has no unit to convert
     model.TWType = 3;
-    model.IrrSta[1] = 12.5f;  // held in feet: never multiplied
-    std::string text = ProjectText(model);
+    model.IrrSta[1] = 12.5f;  // held in feet
+    std::string text = ProjectText(model, {&model.PipeDiameter, &model.DesignQ, &model.TWSlope});
     std::vector<std::string> lines = Lines(text);
-    EXPECT_EQ(lines[1], "0,35.3147,0,1");
+    EXPECT_EQ(lines[1], "0,35.3147,1,1");
     EXPECT_EQ(lines[2].substr(lines[2].rfind(",0.004")), ",0.004,0");
     EXPECT_EQ(lines[3].substr(0, 9), "32.808,2,");
     EXPECT_EQ(lines[6], "12.5,0");

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "project/project_file.h"
 #include "support/double_box.h"
 #include "ui/input/take_fields.h"
 
@@ -92,15 +93,40 @@ TEST(Runs, MetricInputIsTakenInEnglishUnits) {
     p.model.UnitSystem = 2;
     p.Set({{Field::txtDiameter, "2.0"}, {Field::txtMinDischarge, "1.0"},
            {Field::txtBoxrough, "0.024"}, {Field::txtTWelev, "10"}});
-    ASSERT_TRUE(TakeFields(p.form, true));
+    ASSERT_TRUE(TakeFields(p.form));
     EXPECT_FLOAT_EQ(p.model.PipeDiameter, 6.5616f);
     EXPECT_EQ(p.model.BarrelHeight, p.model.PipeDiameter);
     EXPECT_FLOAT_EQ(p.model.MinQ, 35.3147f);
     EXPECT_FLOAT_EQ(p.model.TWElev, 32.808f);
     EXPECT_EQ(p.model.CulvertN, 0.024f);
     EXPECT_EQ(p.model.TWVelocity, 0.0f);
-    ASSERT_TRUE(TakeFields(p.form, false));  // before a save: the form's own units
-    EXPECT_EQ(p.model.PipeDiameter, 2.0f);
+}
+
+// The outlet section takes the barrel roughness as its field is left; a run
+// takes the fields as if it had been, but never undoes a later outlet edit.
+TEST(Runs, BothRunsTakeAnEditedBarrelRoughnessIntoTheOutletSection) {
+    for (bool design : {true, false}) {
+        SCOPED_TRACE(design ? "design" : "range");
+        Project p;
+        auto run = [&] { return design ? RunDesign(p.form) : RunRange(p.form, p.table); };
+        p.form.SetText(Field::txtBoxrough, "0.015");
+        ASSERT_EQ(run().kind, RunOutcome::Kind::Analysed);
+        EXPECT_EQ(p.model.OutletN, 0.015f);
+        EXPECT_EQ(p.form.text(Field::txtNOut), "0.015");
+        p.form.SetText(Field::txtNOut, "0.02");
+        run();
+        EXPECT_EQ(p.model.OutletN, 0.02f);
+        EXPECT_EQ(p.model.CulvertN, 0.015f);
+    }
+    // A project read with an outlet roughness of its own keeps it.
+    Project read;
+    ReadProjectText("\"A\",\"B\",\"C\"\r\n30,120,400,1\r\n230,1,0,0,0,0,0,0.035\r\n"
+                    "0,1,8,5,\"Wingwall, 1.5:1 Bevel (18-34 deg. Flare)\",0.014,0.012\r\n"
+                    "0,250,30,249.7,150,225.7,240,225.25\r\n1,2,2\r\n",
+                    "read.klp", read.form);
+    RunDesign(read.form);
+    EXPECT_EQ(read.model.CulvertN, 0.014f);
+    EXPECT_EQ(read.model.OutletN, 0.012f);
 }
 
 TEST(Runs, DisplaySlopesRoundedToFourDecimalsAndKeptAfterADivisionByZero) {

@@ -18,7 +18,7 @@ struct SwitchedForm {
     }
 };
 
-TEST(UnitSwitch, RoundTripGoesThroughTheRoundedMetricTextAndOnlyOnAChange) {
+TEST(UnitSwitch, SwitchingBackShowsTheValueBehindTheRoundedTextAndOnlyOnAChange) {
     SwitchedForm f;
     f.form.SetText(Field::txtDesDischarge, "100");
     f.form.SetText(Field::txtInletsta, "10");
@@ -30,9 +30,14 @@ TEST(UnitSwitch, RoundTripGoesThroughTheRoundedMetricTextAndOnlyOnAChange) {
     EXPECT_EQ(f.form.text(Field::txtInletsta), "3.048");
     EXPECT_EQ(f.model.UnitSystem, 2);
     f.units.ChooseEnglish();
-    EXPECT_EQ(f.form.text(Field::txtDesDischarge), "100.01");
+    EXPECT_EQ(f.form.text(Field::txtDesDischarge), "100.00");
     EXPECT_EQ(f.form.text(Field::txtInletsta), "10.00");
     EXPECT_EQ(f.model.UnitSystem, 1);
+    // An edit in metric units is what converts back.
+    f.units.ChooseMetric();
+    f.form.SetText(Field::txtDesDischarge, "3");
+    f.units.ChooseEnglish();
+    EXPECT_EQ(f.form.text(Field::txtDesDischarge), "105.94");
 }
 
 TEST(UnitSwitch, EveryConvertedFieldAndNothingElse) {

@@ -5,8 +5,10 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include "support/temp_dir.h"
 #include "ui/help/help_window.h"
 #include "ui/plots/plot_style.h"
+#include "ui/plots/profile_texts.h"
 #include "ui/plots/widgets/profile_window.h"
 #include "ui/plots/widgets/rating_curve_window.h"
 #include "ui/print/widgets/print_dialogs.h"
@@ -76,6 +78,24 @@ TEST_F(PlotWindowsTest, ProfileShowsTheAnalysisOnTheResultFormInItsUnit) {
     QTest::mouseClick(desktop.table().detailCommand(0), Qt::LeftButton);
     EXPECT_EQ(profile().analysis().AnalysisQ, 30.0f);
     EXPECT_TRUE(profile().isVisible());
+}
+
+// Saving takes nothing into the model: the profile plotted again after a
+// save of a metric form shows the same numbers as before it.
+TEST_F(PlotWindowsTest, SavingAMetricFormLeavesTheProfileOfTheLastAnalysis) {
+    start().unitMenu()->metric()->trigger();
+    ClickDesign();
+    auto shown = [&] {
+        QTest::mouseClick(desktop.output().plotCommand()->caption(), Qt::LeftButton);
+        ProfileTexts texts = BuildProfileTexts(profile().analysis(), profile().metricUnits());
+        return std::vector<std::vector<std::string>>{texts.project, texts.culvert, texts.results};
+    };
+    const auto before = shown();
+    TempDir dir;
+    prompts.files = {dir / "metric.klp"};
+    MenuAction(start(), "&Save")->trigger();
+    ASSERT_TRUE(prompts.Spent());
+    EXPECT_EQ(shown(), before);
 }
 
 TEST_F(PlotWindowsTest, PictureButtonReplacesTheOpenCurvesWhileTheCaptionAddsOne) {

@@ -121,6 +121,22 @@ TEST_F(StartWindowTest, FocusColourAndTheBarrelRoughnessCopy) {
     EXPECT_EQ(edit(Field::txtNOut)->text(), "0.015");
 }
 
+// A click on a picture button takes no focus, so the barrel roughness field
+// is still being edited when the run starts; a later outlet edit stands.
+TEST_F(StartWindowTest, AnAnalysisTakesTheBarrelRoughnessStillBeingEdited) {
+    TypeProject();
+    Type(Field::txtBoxrough, "0.015");
+    ClickDesign();
+    EXPECT_EQ(model.OutletN, 0.015f);
+    EXPECT_EQ(edit(Field::txtNOut)->text(), "0.015");
+    QTest::mouseClick(desktop.output().returnCommand()->button(), Qt::LeftButton);
+
+    Type(Field::txtNOut, "0.02");
+    ClickRange();
+    EXPECT_EQ(model.OutletN, 0.02f);
+    EXPECT_EQ(model.CulvertN, 0.015f);
+}
+
 TEST_F(StartWindowTest, OptionsAndListsApplyTheFormsRules) {
     Type(Field::txtUppersta, "30");
     QTest::mouseClick(start().option(Option::Single), Qt::LeftButton);
@@ -166,7 +182,7 @@ TEST_F(StartWindowTest, TheUnitMenuRewritesFieldsAndCaptionsOnce) {
     EXPECT_EQ(start().unitLabel(Field::txtDesDischarge)->text(), "cms");
     EXPECT_EQ(start().unitLabel(Field::txtTWrightside)->text(), "__H:1V");
     start().unitMenu()->english()->trigger();
-    EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "100.01");
+    EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "100.00");
     EXPECT_EQ(start().unitLabel(Field::txtRise)->text(), "ft");
     EXPECT_EQ(model.UnitSystem, 1);
 }

@@ -41,9 +41,10 @@ both roughness fields: 0.012 for concrete, 0.024 for corrugated metal, 0.031 for
 corrugated aluminium. Choose the material before the inlet type.</li>
 <li><b>Inlet Type</b> selects the inlet-control equation and the entrance loss
 coefficient.</li>
-<li><b>Roughness Coefficient</b> is Manning's n of the barrel. When you leave this field
-its value is copied into <b>Outlet Section Roughness Coefficient</b>, the n used in the
-outlet section; change that one afterwards if the outlet section differs.</li>
+<li><b>Roughness Coefficient</b> is Manning's n of the barrel. When you leave this field,
+or analyse or save while you are in it, its value is copied into <b>Outlet Section
+Roughness Coefficient</b>, the n used in the outlet section; change that one afterwards
+if the outlet section differs.</li>
 </ul>
 <h3>Culvert Profile Data</h3>
 <p>Choose <b>Single Broken-back</b> or <b>Double Broken-back</b>, then enter the station
@@ -162,16 +163,18 @@ it was.</li>
 <li><b>Open...</b> reads a KELP project (.klp); when the form has unsaved changes it
 offers to save them first.</li>
 <li><b>Save</b> writes the project to its file, asking for a name when it has none;
-<b>Save As...</b> always asks. An existing file is overwritten only after you agree.</li>
+<b>Save As...</b> always asks, and the project then belongs to the new file. An existing
+file is overwritten only after you agree; answer No to choose another name.</li>
 <li><b>Exit</b> ends KELP, offering to save unsaved changes.</li>
 </ul>
 <p>A project file is plain comma-separated text in English units, whatever unit you work
 in.</p>)"},
     {"units", "Units",
      R"(<p>The Unit menu switches between <b>English</b> (ft, cfs, ft/s) and <b>Metric</b>
-(m, cms, m/s). On the input form every length and discharge is converted and rounded
-(to 3 decimals in metric, 2 in English), so switching back and forth may change the last
-digit. Roughness, side slopes, bottom slopes and the number of barrels are never
+(m, cms, m/s). On the input form every length and discharge is converted and shown
+rounded (to 3 decimals in metric, 2 in English), but the number you entered is kept
+behind it: switching back, saving and analysing use it until you edit the field.
+Roughness, side slopes, bottom slopes and the number of barrels are never
 converted. The result form and the table have their own unit menus, which change only
 how the results are shown until you return to the input form.</p>)"},
     {"hy8", "HY-8 energy dissipation",

@@ -114,11 +114,33 @@ InputForm::InputForm(Model& model, std::string today) : model_(model), today_(st
     dataChanged = false;
 }
 
-// Setting the text a field already holds is no change of the document.
+double EnteredNumber::In(bool inMetric, double factor) const {
+    if (metric == inMetric) return value;
+    return inMetric ? value / factor : value * factor;
+}
+
+// Setting the text a field already holds is no change of the document. Any
+// setting of the outlet roughness, even to the text it holds, is newer than
+// an edit of the barrel's.
 void InputForm::SetText(Field f, std::string text) {
+    if (f == Field::txtNOut) roughnessCopyDue_ = false;
     if (mut(f).text == text) return;
+    if (f == Field::txtBoxrough) roughnessCopyDue_ = true;
     mut(f).text = std::move(text);
+    mut(f).kept.reset();
     dataChanged = true;
+}
+
+void InputForm::ShowConverted(Field f, std::string text, EnteredNumber number) {
+    SetText(f, std::move(text));
+    mut(f).kept = number;
+}
+
+std::optional<EnteredNumber> InputForm::Number(Field f, bool metricTexts) const {
+    if (field(f).kept) return field(f).kept;
+    std::optional<double> value = ParseNumber(text(f));
+    if (!value) return std::nullopt;
+    return EnteredNumber{*value, metricTexts};
 }
 
 void InputForm::Enable(Field f) {
@@ -275,6 +297,7 @@ bool ShowsFocus(Field f) {
 
 void InputForm::FocusGained(Field f) {
     if (ShowsFocus(f)) mut(f).background = kFocusBlue;
+    if (f == Field::txtBoxrough) roughnessCopyDue_ = true;
 }
 
 // The outlet section takes the barrel roughness unless the user changes it
@@ -282,6 +305,10 @@ void InputForm::FocusGained(Field f) {
 void InputForm::FocusLost(Field f) {
     if (ShowsFocus(f)) mut(f).background = kWhite;
     if (f == Field::txtBoxrough) SetText(Field::txtNOut, text(Field::txtBoxrough));
+}
+
+void InputForm::CopyPendingRoughness() {
+    if (roughnessCopyDue_) SetText(Field::txtNOut, text(Field::txtBoxrough));
 }
 
 bool InputForm::IsNumberField(Field f) { return Info(f).entry == Entry::Number; }

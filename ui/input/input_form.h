@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,10 +53,23 @@ inline constexpr uint32_t kDisabledGrey = 0xC0C0C0;
 inline constexpr uint32_t kButtonFace = 0xF0F0F0;  // the system's button face
 inline constexpr uint32_t kFocusBlue = 0x9BC8F0;    // 15779995 as blue-green-red
 
+// A number as the user entered it, and whether in metric units.
+struct EnteredNumber {
+    double value = 0;
+    bool metric = false;
+    // The same number in English or metric units; `factor` is the field's
+    // unit factor (1 for a value that has no unit).
+    double In(bool inMetric, double factor) const;
+};
+
 struct FieldState {
     std::string text;
     bool enabled = true;
     uint32_t background = kWhite;
+    // After a unit switch the text shows the number converted and rounded to
+    // the display format; the number itself stays as entered until the text
+    // is edited, so switching units never changes what the user typed.
+    std::optional<EnteredNumber> kept;
 };
 
 class InputForm {
@@ -73,8 +87,16 @@ public:
     const FieldState& field(Field f) const { return fields_[Index(f)]; }
     const std::string& text(Field f) const { return field(f).text; }
     // Sets a field's text as typed, pasted or set by a handler; a text that
-    // differs from the one held sets the document-changed flag.
+    // differs from the one held sets the document-changed flag and drops the
+    // number a unit switch kept behind the old text.
     void SetText(Field f, std::string text);
+    // A unit switch's rewrite: the converted text, with the number it stands
+    // for kept behind it.
+    void ShowConverted(Field f, std::string text, EnteredNumber number);
+    // The number a field stands for: the one kept behind a rewritten text,
+    // else its text read as a number in the units the texts are in
+    // (`metricTexts`); nullopt when the text is empty or no number.
+    std::optional<EnteredNumber> Number(Field f, bool metricTexts) const;
 
     // Option choices; each runs its handler (enabling rules, codes).
     void ChooseBox();
@@ -101,6 +123,11 @@ public:
     // Focus events: the focus colour, and the roughness copy on leaving txtBoxrough.
     void FocusGained(Field f);
     void FocusLost(Field f);
+    // What leaving txtBoxrough would do, done before the fields are taken by
+    // a run or a save: the outlet section takes the barrel roughness when
+    // that field was entered or edited since the outlet roughness was last
+    // set. A later edit of the outlet roughness is never undone.
+    void CopyPendingRoughness();
 
     // Key filter of the number fields: true when the typed character is kept
     // in a field holding `text`: digits, one point and Backspace. Enter is
@@ -133,6 +160,7 @@ private:
     bool double_ = true;
     int twOption_ = 2;
     bool printEnabled_ = false;
+    bool roughnessCopyDue_ = false;
 };
 
 }  // namespace kelp

@@ -67,10 +67,16 @@ double ShownSlope(double rise, double run) {
     return LeadingNumber(FormatNumber(Div(rise, run), "0.0000"));
 }
 
-// The display slopes from the profile texts as typed (an empty field is 0).
-// A fault leaves all three as they were and is only reported.
+// The display slopes from the profile fields as entered (the number a unit
+// switch kept behind a text, else the text's leading number; an empty field
+// is 0), all in the units of the texts. A fault leaves all three as they
+// were and is only reported.
 std::optional<Message> CalSlope(const InputForm& form, Model& m) {
-    auto value = [&form](Field f) { return LeadingNumber(form.text(f)); };
+    bool metricTexts = m.UnitSystem != 1;
+    auto value = [&form, metricTexts](Field f) {
+        const std::optional<EnteredNumber>& kept = form.field(f).kept;
+        return kept ? kept->In(metricTexts, kLengthFactor) : LeadingNumber(form.text(f));
+    };
     double inletSta = value(Field::txtInletsta), inletElev = value(Field::txtInletelev);
     double upperSta = value(Field::txtUppersta), upperElev = value(Field::txtUpperelev);
     double lowerSta = value(Field::txtLowersta), lowerElev = value(Field::txtLowerelev);
@@ -114,7 +120,7 @@ Message SlopeTooSteep() { return {kSlopeTooSteep, "KELP", true}; }
 bool TakeAndCheck(InputForm& form, RunOutcome& out, Strictness strictness) {
     Model& m = form.model();
     if (auto notice = CalSlope(form, m)) out.notices.push_back(*notice);
-    if (!TakeFields(form, true)) {
+    if (!TakeFields(form)) {
         Refuse(out, Plain(kInsufficientInput));
         return false;
     }

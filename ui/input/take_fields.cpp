@@ -8,70 +8,77 @@ namespace {
 // An empty or non-numeric field: the run stops taking fields there.
 struct MissingField {};
 
+// Sets model values from the fields. For an analysis every number goes in
+// English units; for a save each stays in the units it was entered in, and
+// the values held in metric units are listed.
 class FieldTaker {
 public:
-    FieldTaker(const InputForm& form, bool metric) : form_(form), metric_(metric) {}
+    FieldTaker(const InputForm& form, bool metricTexts, MetricValues* metric)
+        : form_(form), metricTexts_(metricTexts), metric_(metric) {}
 
-    float Number(Field f) const { return Scaled(f, 1.0); }
-    float Length(Field f) const { return Scaled(f, kLengthFactor); }
-    float Discharge(Field f) const { return Scaled(f, kDischargeFactor); }
+    void Number(float& to, Field f) const { Scaled(to, f, 1.0); }
+    void Length(float& to, Field f) const { Scaled(to, f, kLengthFactor); }
+    void Discharge(float& to, Field f) const { Scaled(to, f, kDischargeFactor); }
 
 private:
-    float Scaled(Field f, double factor) const {
-        auto value = ParseNumber(form_.text(f));
-        if (!value) throw MissingField{};
-        return F32(metric_ ? *value * factor : *value);
+    void Scaled(float& to, Field f, double factor) const {
+        std::optional<EnteredNumber> number = form_.Number(f, metricTexts_);
+        if (!number) throw MissingField{};
+        bool keptMetric = metric_ && number->metric && factor != 1.0;
+        to = F32(keptMetric ? number->value : number->In(false, factor));
+        if (keptMetric) metric_->push_back(&to);
     }
 
     const InputForm& form_;
-    bool metric_;
+    bool metricTexts_;
+    MetricValues* metric_;
 };
 
 void TakeProfile(const InputForm& form, const FieldTaker& take, Model& m) {
     // A single broken-back culvert has its upper break at the inlet.
     bool twoBreaks = form.IsDouble();
-    m.UpperBreakSta = take.Length(twoBreaks ? Field::txtUppersta : Field::txtInletsta);
-    m.UpperBreakElev = take.Length(twoBreaks ? Field::txtUpperelev : Field::txtInletelev);
-    m.InletSta = take.Length(Field::txtInletsta);
-    m.InletElev = take.Length(Field::txtInletelev);
-    m.LowerBreakSta = take.Length(Field::txtLowersta);
-    m.LowerBreakElev = take.Length(Field::txtLowerelev);
-    m.OutletSta = take.Length(Field::txtOutletsta);
-    m.OutletElev = take.Length(Field::txtOutletelev);
+    take.Length(m.UpperBreakSta, twoBreaks ? Field::txtUppersta : Field::txtInletsta);
+    take.Length(m.UpperBreakElev, twoBreaks ? Field::txtUpperelev : Field::txtInletelev);
+    take.Length(m.InletSta, Field::txtInletsta);
+    take.Length(m.InletElev, Field::txtInletelev);
+    take.Length(m.LowerBreakSta, Field::txtLowersta);
+    take.Length(m.LowerBreakElev, Field::txtLowerelev);
+    take.Length(m.OutletSta, Field::txtOutletsta);
+    take.Length(m.OutletElev, Field::txtOutletelev);
 }
 
 void TakeBarrel(const InputForm& form, const FieldTaker& take, Model& m) {
     m.CulvertShape = form.IsBox() ? 2.0f : 1.0f;
     if (form.IsBox()) {
-        m.BoxSpan = take.Length(Field::txtSpan);
-        m.BoxRise = take.Length(Field::txtRise);
+        take.Length(m.BoxSpan, Field::txtSpan);
+        take.Length(m.BoxRise, Field::txtRise);
         m.BarrelWidth = m.BoxSpan;
         m.BarrelHeight = m.BoxRise;
     } else {
-        m.PipeDiameter = take.Length(Field::txtDiameter);
+        take.Length(m.PipeDiameter, Field::txtDiameter);
         m.BarrelWidth = m.PipeDiameter;
         m.BarrelHeight = m.PipeDiameter;
     }
-    m.CulvertN = take.Number(Field::txtBoxrough);
-    m.OutletN = take.Number(Field::txtNOut);
+    take.Number(m.CulvertN, Field::txtBoxrough);
+    take.Number(m.OutletN, Field::txtNOut);
 }
 
 void TakeChannel(const FieldTaker& take, Model& m) {
     // Each shape reads only the dimensions it has.
-    if (m.TWShape == 1 || m.TWShape == 2) m.TWBottomWidth = take.Length(Field::txtTWbottom);
+    if (m.TWShape == 1 || m.TWShape == 2) take.Length(m.TWBottomWidth, Field::txtTWbottom);
     if (m.TWShape == 2 || m.TWShape == 3) {
-        m.TWLeftSlope = take.Number(Field::txtTWleftside);
-        m.TWRightSlope = take.Number(Field::txtTWrightside);
+        take.Number(m.TWLeftSlope, Field::txtTWleftside);
+        take.Number(m.TWRightSlope, Field::txtTWrightside);
     }
-    if (m.TWShape == 6) m.TWDiameter = take.Length(Field::txtTWdiameter);
-    m.TWSlope = take.Number(Field::txtTWslope);
-    m.TWN = take.Number(Field::txtTWrough);
+    if (m.TWShape == 6) take.Length(m.TWDiameter, Field::txtTWdiameter);
+    take.Number(m.TWSlope, Field::txtTWslope);
+    take.Number(m.TWN, Field::txtTWrough);
 }
 
 void TakeTailwater(const InputForm& form, const FieldTaker& take, Model& m) {
     m.TailwaterCode = static_cast<float>(form.TailwaterOption());
     if (m.TailwaterCode == 1) {
-        m.TWElev = take.Length(Field::txtTWelev);
+        take.Length(m.TWElev, Field::txtTWelev);
         m.TWVelocity = 0;
     } else if (m.TailwaterCode == 2) {
         TakeChannel(take, m);
@@ -79,16 +86,14 @@ void TakeTailwater(const InputForm& form, const FieldTaker& take, Model& m) {
     // The irregular channel's data already lives in the model, in feet.
 }
 
-}  // namespace
-
-bool TakeFields(InputForm& form, bool convertMetric) {
-    Model& m = form.model();
-    FieldTaker take(form, convertMetric && m.UnitSystem != 1);
+bool Take(InputForm& form, Model& m, MetricValues* metric) {
+    form.CopyPendingRoughness();
+    FieldTaker take(form, form.model().UnitSystem != 1, metric);
     try {
-        m.MinQ = take.Discharge(Field::txtMinDischarge);
-        m.DesignQ = take.Discharge(Field::txtDesDischarge);
-        m.MaxQ = take.Discharge(Field::txtMaxDischarge);
-        m.NBarrels = take.Number(Field::txtBarrels);
+        take.Discharge(m.MinQ, Field::txtMinDischarge);
+        take.Discharge(m.DesignQ, Field::txtDesDischarge);
+        take.Discharge(m.MaxQ, Field::txtMaxDischarge);
+        take.Number(m.NBarrels, Field::txtBarrels);
         m.ProjectName = form.text(Field::txtProject);
         m.ProjectLocation = form.text(Field::txtStation);
         m.ProjectDate = form.text(Field::txtDate);
@@ -99,6 +104,14 @@ bool TakeFields(InputForm& form, bool convertMetric) {
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool TakeFields(InputForm& form) { return Take(form, form.model(), nullptr); }
+
+bool TakeFieldsAsEntered(InputForm& form, Model& into, MetricValues& metric) {
+    return Take(form, into, &metric);
 }
 
 }  // namespace kelp

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "engine/number_text.h"
-#include "ui/input/take_fields.h"
 
 namespace kelp {
 namespace {
@@ -46,11 +45,13 @@ UnitCaptions Captions(bool metric) {
 }
 
 // A text that is not a number (an empty field in particular) stays as it is.
+// The text shows the number rounded; the number stays as it was entered.
 void Rewrite(InputForm& form, Field field, double factor, bool toMetric) {
-    std::optional<double> value = ParseNumber(form.text(field));
-    if (!value) return;
-    double converted = toMetric ? *value / factor : *value * factor;
-    form.SetText(field, FormatNumber(converted, toMetric ? kMetricFormat : kEnglishFormat));
+    std::optional<EnteredNumber> number = form.Number(field, !toMetric);
+    if (!number) return;
+    double converted = number->In(toMetric, factor);
+    form.ShowConverted(field, FormatNumber(converted, toMetric ? kMetricFormat : kEnglishFormat),
+                       *number);
 }
 
 }  // namespace

@@ -274,6 +274,7 @@ void Desktop::AnalyseDesign() {
             outcome = Failed({"Error:" + std::string(error.what()), "KELP", false});
         }
     }
+    start_->Refresh();  // the run may have copied the barrel roughness
     Report(outcome);
     if (outcome.kind == RunOutcome::Kind::Analysed) ShowOutput();
 }
@@ -289,6 +290,7 @@ void Desktop::AnalyseRange() {
             outcome = Failed({kRangeFailure, "KELP Monitor", true});
         }
     }
+    start_->Refresh();
     Report(outcome);
     if (outcome.kind == RunOutcome::Kind::Analysed) ShowTable();
 }
