@@ -25,13 +25,13 @@
 #include "cli/json_report.h"
 #include "cli/qt_messages.h"
 #include "cli/text_report.h"
+#include "form/runs.h"
 #include "project/project_file.h"
-#include "ui/input/runs.h"
+#include "results/hy8_files.h"
 #include "ui/plots/profile_plot.h"
 #include "ui/plots/rating_curve.h"
 #include "ui/print/output_files.h"
 #include "ui/print/print_pages.h"
-#include "ui/results/hy8_files.h"
 
 namespace {
 

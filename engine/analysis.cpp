@@ -3,7 +3,7 @@
 #include "engine/barrel_profile.h"
 #include "engine/outlet_values.h"
 #include "engine/profile_step.h"
-#include "engine/section.h"
+#include "sections/section.h"
 #include "tailwater/tailwater.h"
 
 namespace kelp {

@@ -1,6 +1,6 @@
 #include "engine/inlet_control.h"
 
-#include "engine/section.h"
+#include "sections/section.h"
 
 namespace kelp {
 namespace {

@@ -1,6 +1,6 @@
 #include "engine/outlet_values.h"
 
-#include "engine/section.h"
+#include "sections/section.h"
 
 namespace kelp {
 namespace {

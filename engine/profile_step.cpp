@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/section.h"
+#include "sections/section.h"
 
 namespace kelp {
 namespace {

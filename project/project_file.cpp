@@ -10,9 +10,9 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/number_text.h"
+#include "form/catalogues.h"
+#include "model/number_text.h"
 #include "project/project_layout.h"
-#include "ui/input/catalogues.h"
 
 namespace kelp {
 namespace {

@@ -2,11 +2,11 @@
 #include <array>
 #include <string>
 
-#include "engine/number_text.h"
+#include "form/catalogues.h"
+#include "model/number_text.h"
 #include "project/field_reader.h"
 #include "project/project_file.h"
 #include "project/project_layout.h"
-#include "ui/input/catalogues.h"
 
 namespace kelp {
 namespace {

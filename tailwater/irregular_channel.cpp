@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "engine/number_text.h"
+#include "model/number_text.h"
 
 namespace kelp {
 namespace {

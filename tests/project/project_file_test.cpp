@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/number_text.h"
+#include "form/catalogues.h"
+#include "model/number_text.h"
 #include "support/temp_dir.h"
-#include "ui/input/catalogues.h"
 
 namespace kelp {
 namespace {

@@ -1,8 +1,8 @@
 #include "ui/plots/profile_texts.h"
 
-#include "engine/number_text.h"
-#include "ui/input/catalogues.h"
-#include "ui/results/display_units.h"
+#include "form/catalogues.h"
+#include "model/number_text.h"
+#include "results/display_units.h"
 
 namespace kelp {
 

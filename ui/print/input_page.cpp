@@ -4,9 +4,9 @@
 #include <array>
 #include <initializer_list>
 
-#include "engine/number_text.h"
-#include "ui/input/irregular_editor.h"
-#include "ui/input/take_fields.h"
+#include "form/irregular_editor.h"
+#include "form/take_fields.h"
+#include "model/number_text.h"
 
 namespace kelp {
 namespace {

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "results/output_texts.h"
+#include "results/table_texts.h"
 #include "ui/plots/profile_plot.h"
 #include "ui/plots/rating_curve.h"
 #include "ui/print/input_page.h"
@@ -14,8 +16,6 @@
 #include "ui/print/result_page.h"
 #include "ui/print/table_page.h"
 #include "ui/print/text_page.h"
-#include "ui/results/output_texts.h"
-#include "ui/results/table_texts.h"
 
 namespace kelp {
 namespace {
