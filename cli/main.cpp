@@ -26,6 +26,7 @@
 #include "cli/qt_messages.h"
 #include "cli/text_report.h"
 #include "form/runs.h"
+#include "model/codes.h"
 #include "project/project_file.h"
 #include "results/hy8_files.h"
 #include "ui/plots/profile_plot.h"
@@ -71,7 +72,7 @@ struct Options {
     int curve = 0;                    // RatingCurveKind of `rating`
     kelp::CalendarDate today;         // the date every dated output shows
 
-    float UnitSystem() const { return metric ? 2.0f : 1.0f; }
+    float UnitSystem() const { return kelp::UnitSystemCode(metric); }
 };
 
 // Today's date, from the clock or, when SOURCE_DATE_EPOCH holds a number of

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "form/take_fields.h"
+#include "model/codes.h"
 #include "model/number_text.h"
 
 namespace kelp {
@@ -63,7 +64,7 @@ void IrregularEditor::ShowPoints(Format format) {
 }
 
 void IrregularEditor::Load() {
-    metric_ = model_.UnitSystem != 1;
+    metric_ = !IsEnglish(model_.UnitSystem);
     SetText(IrrBox::txtNIRC, std::to_string(model_.IrrCount));
     SetText(IrrBox::txtLLP, std::to_string(model_.IrrLeftBank));
     SetText(IrrBox::txtRP, std::to_string(model_.IrrRightBank));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "form/take_fields.h"
+#include "model/codes.h"
 #include "model/number_text.h"
 
 namespace kelp {
@@ -51,7 +52,7 @@ constexpr OrderCheck kOrderChecks[] = {
 enum class Strictness { Strict, EqualPasses };
 
 const OrderCheck* FirstFailedCheck(const Model& m, Strictness strictness) {
-    Profile profile = m.BreakCount != 1 ? Profile::Double : Profile::Single;
+    Profile profile = IsSingleBrokenBack(m.BreakCount) ? Profile::Single : Profile::Double;
     for (const OrderCheck& check : kOrderChecks) {
         if (check.profile != Profile::Any && check.profile != profile) continue;
         float first = m.*check.first;
@@ -72,7 +73,7 @@ double ShownSlope(double rise, double run) {
 // is 0), all in the units of the texts. A fault leaves all three as they
 // were and is only reported.
 std::optional<Message> CalSlope(const InputForm& form, Model& m) {
-    bool metricTexts = m.UnitSystem != 1;
+    bool metricTexts = !IsEnglish(m.UnitSystem);
     auto value = [&form, metricTexts](Field f) {
         const std::optional<EnteredNumber>& kept = form.field(f).kept;
         return kept ? kept->In(metricTexts, kLengthFactor) : LeadingNumber(form.text(f));

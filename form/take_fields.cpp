@@ -1,5 +1,6 @@
 #include "form/take_fields.h"
 
+#include "model/codes.h"
 #include "model/number_text.h"
 
 namespace kelp {
@@ -65,22 +66,23 @@ void TakeBarrel(const InputForm& form, const FieldTaker& take, Model& m) {
 
 void TakeChannel(const FieldTaker& take, Model& m) {
     // Each shape reads only the dimensions it has.
-    if (m.TWShape == 1 || m.TWShape == 2) take.Length(m.TWBottomWidth, Field::txtTWbottom);
-    if (m.TWShape == 2 || m.TWShape == 3) {
+    if (IsRectangularChannel(m.TWShape) || IsTrapezoidalChannel(m.TWShape))
+        take.Length(m.TWBottomWidth, Field::txtTWbottom);
+    if (IsTrapezoidalChannel(m.TWShape) || IsTriangularChannel(m.TWShape)) {
         take.Number(m.TWLeftSlope, Field::txtTWleftside);
         take.Number(m.TWRightSlope, Field::txtTWrightside);
     }
-    if (m.TWShape == 6) take.Length(m.TWDiameter, Field::txtTWdiameter);
+    if (IsCircularChannel(m.TWShape)) take.Length(m.TWDiameter, Field::txtTWdiameter);
     take.Number(m.TWSlope, Field::txtTWslope);
     take.Number(m.TWN, Field::txtTWrough);
 }
 
 void TakeTailwater(const InputForm& form, const FieldTaker& take, Model& m) {
     m.TailwaterCode = static_cast<float>(form.TailwaterOption());
-    if (m.TailwaterCode == 1) {
+    if (IsConstantTailwater(m.TailwaterCode)) {
         take.Length(m.TWElev, Field::txtTWelev);
         m.TWVelocity = 0;
-    } else if (m.TailwaterCode == 2) {
+    } else if (IsRegularChannel(m.TailwaterCode)) {
         TakeChannel(take, m);
     }
     // The irregular channel's data already lives in the model, in feet.
@@ -88,7 +90,7 @@ void TakeTailwater(const InputForm& form, const FieldTaker& take, Model& m) {
 
 bool Take(InputForm& form, Model& m, MetricValues* metric) {
     form.CopyPendingRoughness();
-    FieldTaker take(form, form.model().UnitSystem != 1, metric);
+    FieldTaker take(form, !IsEnglish(form.model().UnitSystem), metric);
     try {
         take.Discharge(m.MinQ, Field::txtMinDischarge);
         take.Discharge(m.DesignQ, Field::txtDesDischarge);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/codes.h"
 #include "model/number_text.h"
 
 namespace kelp {
@@ -80,7 +81,7 @@ void UnitSwitch::ChooseMetric() {
 void UnitSwitch::Convert(bool toMetric) {
     if (rewriteEditorBoxes) rewriteEditorBoxes(toMetric ? 2.0f : 1.0f);
     for (const Converted& c : kConverted) Rewrite(form_, c.field, c.factor, toMetric);
-    if (form_.model().BreakCount != 1)
+    if (!IsSingleBrokenBack(form_.model().BreakCount))
         for (Field f : kUpperBreak) Rewrite(form_, f, kLengthFactor, toMetric);
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "form/input_form.h"
+#include "model/codes.h"
 
 namespace kelp {
 
@@ -23,7 +24,7 @@ public:
     bool MetricChecked() const { return metric_; }
     // What a result window's return command puts back into the model, so a
     // unit change made on a result window does not outlive it.
-    float CheckedUnitSystem() const { return metric_ ? 2.0f : 1.0f; }
+    float CheckedUnitSystem() const { return UnitSystemCode(metric_); }
 
     // The irregular cross-section editor rewrites its boxes from the stored
     // section (in feet) for the new unit system before the form's fields are

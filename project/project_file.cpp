@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "form/catalogues.h"
+#include "model/codes.h"
 #include "model/number_text.h"
 #include "project/project_layout.h"
 
@@ -67,7 +68,7 @@ std::string ProjectText(const Model& model, const MetricValues& metric) {
     }
     // The cross-section is held in feet whatever the units, so it is never
     // multiplied; all fifteen rows are written so the reader finds them.
-    if (model.TWType == 3) AppendIrregularBlock(model, out);
+    if (IsIrregularChannel(model.TWType)) AppendIrregularBlock(model, out);
     return out;
 }
 

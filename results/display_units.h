@@ -3,6 +3,7 @@
 #pragma once
 
 #include "form/take_fields.h"
+#include "model/codes.h"
 
 namespace kelp {
 
@@ -19,7 +20,7 @@ struct DisplayUnits {
 
 // unitSystem: 1 English, anything else metric.
 inline DisplayUnits UnitsFor(float unitSystem) {
-    if (unitSystem == 1) return {};
+    if (IsEnglish(unitSystem)) return {};
     return {true, "cms", "m", "m/s"};
 }
 

@@ -1,5 +1,6 @@
 #include "results/output_texts.h"
 
+#include "model/codes.h"
 #include "model/number_text.h"
 #include "results/display_units.h"
 
@@ -26,8 +27,8 @@ void NotApplicable(ResultLine& line) {
 }
 
 const char* MaterialName(const Model& m) {
-    if (m.CulvertShape == 2 || m.PipeMaterial == 1) return kPipeMaterials[0];
-    return m.PipeMaterial == 2 ? kPipeMaterials[1] : kPipeMaterials[2];
+    if (IsBox(m.CulvertShape) || IsConcrete(m.PipeMaterial)) return kPipeMaterials[0];
+    return IsCorrugatedMetal(m.PipeMaterial) ? kPipeMaterials[1] : kPipeMaterials[2];
 }
 
 void FillCulvert(const Model& m, const DisplayUnits& u, OutputTexts& t) {
@@ -37,7 +38,7 @@ void FillCulvert(const Model& m, const DisplayUnits& u, OutputTexts& t) {
     t.discharge = Number("Discharge", u.Discharge(m.AnalysisQ),
                          u.metric ? "#####.000" : "#####.0", u.discharge);
     t.barrels = Text("Number of Barrels", FloatText(m.NBarrels));
-    bool box = m.CulvertShape == 2;
+    bool box = IsBox(m.CulvertShape);
     t.shape = Text("Shape", box ? "Box" : "Circular");
     t.size = Number("Size", u.Length(box ? m.BoxRise : m.PipeDiameter), "##.0#", u.length);
     t.sizeSpan = FormatNumber(u.Length(box ? m.BoxSpan : m.PipeDiameter), "##.0#");
@@ -94,9 +95,9 @@ void ApplyVisibility(const Model& m, OutputTexts& t) {
         NotApplicable(t.jumpEndVelocity);
     }
     // A constant tailwater elevation has no channel velocity.
-    t.twVelocity.visible = m.TailwaterCode != 1;
+    t.twVelocity.visible = !IsConstantTailwater(m.TailwaterCode);
     // A single broken-back culvert has no upper break to control.
-    t.breakControl.visible = m.BreakCount != 1;
+    t.breakControl.visible = !IsSingleBrokenBack(m.BreakCount);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "model/codes.h"
+
 namespace kelp {
 namespace {
 
@@ -114,9 +116,9 @@ void Warn(Model& m, const Search& s, const char* section) {
 // search; finally limited to the barrel height.
 float NormalDepth(Model& m, double slope, double n, int boxCap, bool searched,
                   const char* section) {
-    const float height = m.CulvertShape == 1.0f ? m.PipeDiameter : m.BoxRise;
+    const float height = IsPipe(m.CulvertShape) ? m.PipeDiameter : m.BoxRise;
     if (!searched) return height;
-    const Search s = m.CulvertShape == 1.0f ? CircleNormalDepth(m, slope, n)
+    const Search s = IsPipe(m.CulvertShape) ? CircleNormalDepth(m, slope, n)
                                             : BoxNormalDepth(m, slope, n, boxCap);
     Warn(m, s, section);
     return s.depth > height ? height : s.depth;
@@ -152,7 +154,7 @@ void ComputeCriticalDepth(Model& m) {
     const double qb = m.BarrelQ;
     float height;
     double yc;
-    if (m.CulvertShape == 1.0f) {
+    if (IsPipe(m.CulvertShape)) {
         height = m.PipeDiameter;
         yc = Sqrt(Div(qb, Sqrt(kGravityLiteral * m.PipeDiameter)));
     } else {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/codes.h"
 #include "sections/section.h"
 
 namespace kelp {
@@ -52,22 +53,22 @@ Flow Circle(const Model& m, double y) {
 }
 
 struct Shape {
-    float code;
+    bool (*is)(double code);
     Flow (*flow)(const Model&, double);
     bool circle;
 };
 
 constexpr Shape kShapes[] = {
-    {1.0f, Rectangle, false},
-    {2.0f, Trapezoid, false},
-    {3.0f, Triangle, false},
-    {6.0f, Circle, true},
+    {IsRectangularChannel, Rectangle, false},
+    {IsTrapezoidalChannel, Trapezoid, false},
+    {IsTriangularChannel, Triangle, false},
+    {IsCircularChannel, Circle, true},
 };
 
 // Any code the list does not know is treated as a triangle.
 const Shape& ShapeOf(float code) {
     for (const Shape& s : kShapes) {
-        if (s.code == code) return s;
+        if (s.is(code)) return s;
     }
     return kShapes[2];
 }

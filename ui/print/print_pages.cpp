@@ -7,6 +7,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "model/codes.h"
 #include "results/output_texts.h"
 #include "results/table_texts.h"
 #include "ui/plots/profile_plot.h"
@@ -75,7 +76,7 @@ void DrawPicture(QPainter& p, const QRectF& body, const PageStyle& style,
 void DrawBody(QPainter& p, const QRectF& body, const PageStyle& style, const PrintSource& source,
               const PageInfo& info) {
     const Model& model = source.model;
-    bool metric = source.unitSystem != 1;
+    bool metric = !IsEnglish(source.unitSystem);
     switch (info.kind) {
         case PageKind::InputData:
             DrawTextPage(p, body, style, InputDataPage(*source.form, source.unitSystem));

@@ -7,6 +7,7 @@
 #include <span>
 #include <type_traits>
 
+#include "model/codes.h"
 #include "results/output_texts.h"
 #include "results/table_texts.h"
 #include "ui/windows/busy_pointer.h"
@@ -256,7 +257,7 @@ void Desktop::EditIrregular() {
 // The editor's rows follow the input form's unit switch, computed again from
 // the section stored in feet.
 void Desktop::ShowEditorUnits(float unitSystem) {
-    irregular_.ShowUnits(unitSystem != 1);
+    irregular_.ShowUnits(!IsEnglish(unitSystem));
     irregularWindow_->Refresh();
 }
 
@@ -369,13 +370,13 @@ void Desktop::ReturnFromTable() {
 }
 
 void Desktop::ChooseOutputUnit(bool metric) {
-    model_.UnitSystem = metric ? 2.0f : 1.0f;
+    model_.UnitSystem = UnitSystemCode(metric);
     output_->Fill(BuildOutputTexts(model_, model_.UnitSystem));
     ShowPlotUnits();
 }
 
 void Desktop::ChooseTableUnit(bool metric) {
-    model_.UnitSystem = metric ? 2.0f : 1.0f;
+    model_.UnitSystem = UnitSystemCode(metric);
     table_->Fill(BuildTableTexts(ratingTable_, model_, model_.UnitSystem));
     ShowPlotUnits();
 }

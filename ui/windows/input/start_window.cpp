@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "form/unit_switch.h"
+#include "model/codes.h"
 #include "ui/windows/input/field_events.h"
 #include "ui/windows/unit_menu.h"
 
@@ -105,9 +106,9 @@ bool StartWindow::IsChosen(Option o) const {
         case Option::Circle: return !form_->IsBox();
         case Option::Single: return !form_->IsDouble();
         case Option::Double: return form_->IsDouble();
-        case Option::TWConstant: return form_->TailwaterOption() == 1;
-        case Option::TWDown: return form_->TailwaterOption() == 2;
-        case Option::TWIrregular: return form_->TailwaterOption() == 3;
+        case Option::TWConstant: return IsConstantTailwater(form_->TailwaterOption());
+        case Option::TWDown: return IsRegularChannel(form_->TailwaterOption());
+        case Option::TWIrregular: return IsIrregularChannel(form_->TailwaterOption());
         case Option::Count: break;
     }
     return false;

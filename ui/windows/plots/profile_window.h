@@ -2,6 +2,7 @@
 // from the result form.
 #pragma once
 
+#include "model/codes.h"
 #include "model/model.h"
 #include "ui/windows/plots/plot_canvas.h"
 
@@ -18,7 +19,7 @@ public:
     // The same analysis in another unit system (1 English, 2 metric).
     void SetUnitSystem(float unitSystem);
     const Model& analysis() const { return analysis_; }
-    bool metricUnits() const { return analysis_.UnitSystem != 1; }
+    bool metricUnits() const { return !IsEnglish(analysis_.UnitSystem); }
 
 protected:
     void Draw(QPainter& painter, const QRectF& area) const override;

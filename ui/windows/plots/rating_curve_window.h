@@ -4,6 +4,7 @@
 #pragma once
 
 #include "form/runs.h"
+#include "model/codes.h"
 #include "model/model.h"
 #include "ui/windows/plots/plot_canvas.h"
 
@@ -19,7 +20,7 @@ public:
     // The same curve in another unit system (1 English, 2 metric).
     void SetUnitSystem(float unitSystem);
     int kind() const { return kind_; }
-    bool metricUnits() const { return model_.UnitSystem != 1; }
+    bool metricUnits() const { return !IsEnglish(model_.UnitSystem); }
 
 protected:
     void Draw(QPainter& painter, const QRectF& area) const override;
