@@ -6,10 +6,10 @@
 #include <cstring>
 #include <iostream>
 
-#include "engine/model.h"
-#include "ui/widgets/desktop.h"
-#include "ui/widgets/qt_hy8.h"
-#include "ui/widgets/qt_prompts.h"
+#include "model/model.h"
+#include "ui/windows/desktop.h"
+#include "ui/windows/qt_hy8.h"
+#include "ui/windows/qt_prompts.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/model.h"
+#include "form/input_form.h"
+#include "form/runs.h"
+#include "model/model.h"
 #include "project/project_file.h"
-#include "ui/input/input_form.h"
-#include "ui/input/runs.h"
 
 namespace {
 

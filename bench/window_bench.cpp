@@ -6,12 +6,12 @@
 #include <QToolButton>
 #include <benchmark/benchmark.h>
 
-#include "engine/model.h"
-#include "ui/input/widgets/start_window.h"
-#include "ui/results/widgets/table_window.h"
-#include "ui/widgets/desktop.h"
-#include "ui/widgets/picture_command.h"
-#include "ui/widgets/quiet_prompts.h"
+#include "model/model.h"
+#include "ui/windows/desktop.h"
+#include "ui/windows/input/start_window.h"
+#include "ui/windows/picture_command.h"
+#include "ui/windows/quiet_prompts.h"
+#include "ui/windows/results/table_window.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "engine/number_text.h"
+#include "model/number_text.h"
 
 namespace kelp::cli {
 namespace {

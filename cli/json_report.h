@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/analysis.h"
-#include "ui/input/runs.h"
+#include "form/runs.h"
 
 namespace kelp::cli {
 

@@ -25,13 +25,14 @@
 #include "cli/json_report.h"
 #include "cli/qt_messages.h"
 #include "cli/text_report.h"
+#include "form/runs.h"
+#include "model/codes.h"
 #include "project/project_file.h"
-#include "ui/input/runs.h"
+#include "results/hy8_files.h"
 #include "ui/plots/profile_plot.h"
 #include "ui/plots/rating_curve.h"
 #include "ui/print/output_files.h"
 #include "ui/print/print_pages.h"
-#include "ui/results/hy8_files.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ struct Options {
     int curve = 0;                    // RatingCurveKind of `rating`
     kelp::CalendarDate today;         // the date every dated output shows
 
-    float UnitSystem() const { return metric ? 2.0f : 1.0f; }
+    float UnitSystem() const { return kelp::UnitSystemCode(metric); }
 };
 
 // Today's date, from the clock or, when SOURCE_DATE_EPOCH holds a number of

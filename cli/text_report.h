@@ -4,8 +4,8 @@
 
 #include <ostream>
 
-#include "ui/results/output_texts.h"
-#include "ui/results/table_texts.h"
+#include "results/output_texts.h"
+#include "results/table_texts.h"
 
 namespace kelp::cli {
 

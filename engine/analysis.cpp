@@ -3,13 +3,14 @@
 #include "engine/barrel_profile.h"
 #include "engine/outlet_values.h"
 #include "engine/profile_step.h"
-#include "engine/section.h"
+#include "model/codes.h"
+#include "sections/section.h"
 #include "tailwater/tailwater.h"
 
 namespace kelp {
 namespace {
 
-float BarrelHeight(const Model& m) { return m.CulvertShape == 1.0f ? m.PipeDiameter : m.BoxRise; }
+float BarrelHeight(const Model& m) { return IsPipe(m.CulvertShape) ? m.PipeDiameter : m.BoxRise; }
 
 void ClearJump(Model& m) {
     m.JumpFlag = "NO";
@@ -43,7 +44,7 @@ void WalkSteepAndOutlet(Model& m) {
 // Inlet control: the flow passes critical depth at the inlet and the whole
 // profile is walked downstream from there.
 void InletControlCompletion(Model& m) {
-    const bool pipe = m.CulvertShape == 1.0f;
+    const bool pipe = IsPipe(m.CulvertShape);
     m.CurrentStation = 0;
     m.ProfileIndex = 1;
     ClearJump(m);
@@ -102,8 +103,8 @@ ControlCase AnalyseDischarge(Model& m, double q) {
     m.JumpState = 0;
     m.AnalysisQ = F32(q);
     ComputeTailwater(m);
-    const bool pipe = m.CulvertShape == 1.0f;
-    if (!pipe && m.CulvertShape != 2.0f) return ControlCase::Inlet;
+    const bool pipe = IsPipe(m.CulvertShape);
+    if (!pipe && !IsBox(m.CulvertShape)) return ControlCase::Inlet;
 
     m.BarrelQ = F32(Div(m.AnalysisQ, m.NBarrels));
     ComputeCriticalDepth(m);

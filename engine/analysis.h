@@ -3,7 +3,7 @@
 // which reports it.
 #pragma once
 
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace kelp {
 

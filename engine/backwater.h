@@ -3,8 +3,8 @@
 // friction slope, friction loss from the start of each step.
 #pragma once
 
-#include "engine/model.h"
-#include "engine/section.h"
+#include "model/model.h"
+#include "sections/section.h"
 
 namespace kelp {
 

@@ -3,7 +3,7 @@
 // friction, bend and exit losses, and the headwater that flow needs.
 #pragma once
 
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace kelp {
 

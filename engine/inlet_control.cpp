@@ -1,6 +1,7 @@
 #include "engine/inlet_control.h"
 
-#include "engine/section.h"
+#include "model/codes.h"
+#include "sections/section.h"
 
 namespace kelp {
 namespace {
@@ -16,7 +17,7 @@ struct InletShape {
 constexpr double kHighFlowStep = -0.2;
 
 InletShape ShapeOf(const Model& m) {
-    if (m.CulvertShape == 1.0f) {
+    if (IsPipe(m.CulvertShape)) {
         const double d = m.PipeDiameter;
         return {d, d, kPiDecimal * d * d / 4.0, 0.2};
     }

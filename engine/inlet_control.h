@@ -2,7 +2,7 @@
 // the inlet controls.
 #pragma once
 
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace kelp {
 

@@ -1,6 +1,7 @@
 #include "engine/outlet_values.h"
 
-#include "engine/section.h"
+#include "model/codes.h"
+#include "sections/section.h"
 
 namespace kelp {
 namespace {
@@ -63,7 +64,7 @@ float TailwaterOutletDepth(const Model& m, float height) {
 
 void SetOutletValues(Model& m, float outletDepth) {
     m.OutletDepth = outletDepth;
-    if (m.CulvertShape == 1.0f)
+    if (IsPipe(m.CulvertShape))
         PipeVelocities(m);
     else
         BoxVelocities(m);

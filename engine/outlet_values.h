@@ -2,7 +2,7 @@
 // inlet, the breaks and the end of a jump, once the profile is complete.
 #pragma once
 
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace kelp {
 

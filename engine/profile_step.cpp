@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/section.h"
+#include "model/codes.h"
+#include "sections/section.h"
 
 namespace kelp {
 namespace {
@@ -26,7 +27,7 @@ public:
     Walk(Model& m, const SectionWalk& w)
         : m_(m),
           w_(w),
-          pipe_(m.CulvertShape == 1.0f),
+          pipe_(IsPipe(m.CulvertShape)),
           height_(pipe_ ? m.PipeDiameter : m.BoxRise),
           belowCrown_(F32(static_cast<double>(height_) - 0.001)),
           step_(pipe_ ? 0.005 : 0.01) {}
@@ -186,7 +187,7 @@ private:
 
 }  // namespace
 
-float WalkStep(const Model& model) { return model.CulvertShape == 1.0f ? 0.005f : 0.01f; }
+float WalkStep(const Model& model) { return IsPipe(model.CulvertShape) ? 0.005f : 0.01f; }
 
 void ProfileStep(Model& model, const SectionWalk& walk) { Walk(model, walk).Run(); }
 

@@ -2,7 +2,7 @@
 // hydraulic-jump test at every supercritical point.
 #pragma once
 
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace kelp {
 

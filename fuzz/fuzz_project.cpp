@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "engine/model.h"
+#include "form/input_form.h"
+#include "form/runs.h"
+#include "model/model.h"
 #include "project/project_file.h"
-#include "ui/input/input_form.h"
-#include "ui/input/runs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Every input starts from the start-up model, so a crash reproduces from its

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "form/take_fields.h"
 #include "project/project_file.h"
-#include "ui/input/take_fields.h"
 
 namespace kelp {
 namespace {

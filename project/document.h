@@ -13,10 +13,10 @@
 #include <optional>
 #include <string>
 
-#include "engine/model.h"
-#include "ui/input/input_form.h"
-#include "ui/input/prompts.h"
-#include "ui/input/take_fields.h"
+#include "form/input_form.h"
+#include "form/prompts.h"
+#include "form/take_fields.h"
+#include "model/model.h"
 
 namespace kelp {
 

@@ -10,9 +10,10 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/number_text.h"
+#include "form/catalogues.h"
+#include "model/codes.h"
+#include "model/number_text.h"
 #include "project/project_layout.h"
-#include "ui/input/catalogues.h"
 
 namespace kelp {
 namespace {
@@ -67,7 +68,7 @@ std::string ProjectText(const Model& model, const MetricValues& metric) {
     }
     // The cross-section is held in feet whatever the units, so it is never
     // multiplied; all fifteen rows are written so the reader finds them.
-    if (model.TWType == 3) AppendIrregularBlock(model, out);
+    if (IsIrregularChannel(model.TWType)) AppendIrregularBlock(model, out);
     return out;
 }
 

@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/model.h"
-#include "ui/input/input_form.h"
-#include "ui/input/take_fields.h"
+#include "form/input_form.h"
+#include "form/take_fields.h"
+#include "model/model.h"
 
 namespace kelp {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "engine/model.h"
-#include "ui/input/input_form.h"
+#include "form/input_form.h"
+#include "model/model.h"
 
 namespace kelp {
 

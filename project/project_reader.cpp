@@ -2,11 +2,12 @@
 #include <array>
 #include <string>
 
-#include "engine/number_text.h"
+#include "form/catalogues.h"
+#include "model/codes.h"
+#include "model/number_text.h"
 #include "project/field_reader.h"
 #include "project/project_file.h"
 #include "project/project_layout.h"
-#include "ui/input/catalogues.h"
 
 namespace kelp {
 namespace {
@@ -90,7 +91,7 @@ void ShowSlot(InputForm& form, std::size_t i, const ReadValues& values) {
         return;
     }
     float value = values[i];
-    if (form.model().UnitSystem != 2 || slot.scale == Scale::None) {
+    if (!IsMetric(form.model().UnitSystem) || slot.scale == Scale::None) {
         form.SetText(slot.formField, FloatText(value));
         return;
     }
@@ -104,9 +105,9 @@ void ChooseTailwater(InputForm& form) {
     const Model& model = form.model();
     if (const ChannelShape* shape = ChannelShapeByCode(model.TWShape))
         form.ChooseChannelShape(std::string(shape->text));
-    if (model.TWType == 1) form.ChooseTWConstant();
-    if (model.TWType == 2) form.ChooseTWDown();
-    if (model.TWType == 3) form.ChooseTWIrregular();
+    if (IsConstantTailwater(model.TWType)) form.ChooseTWConstant();
+    if (IsRegularChannel(model.TWType)) form.ChooseTWDown();
+    if (IsIrregularChannel(model.TWType)) form.ChooseTWIrregular();
 }
 
 // The inlet text is chosen again after the barrel choice so that its
@@ -114,10 +115,10 @@ void ChooseTailwater(InputForm& form) {
 void ChooseBarrel(InputForm& form) {
     const Model& model = form.model();
     std::string inlet = model.InletType;
-    if (model.BarrelShape == 2) {
+    if (IsBox(model.BarrelShape)) {
         form.ChooseBox();
         form.ChooseInletType(inlet);
-    } else if (model.BarrelShape == 1) {
+    } else if (IsPipe(model.BarrelShape)) {
         form.ChooseCircle();
         if (const PipeMaterialEntry* material = PipeMaterialByCode(model.PipeMaterial))
             form.ChooseMaterial(std::string(material->text));
@@ -131,8 +132,8 @@ void RefillForm(InputForm& form, const ReadValues& values) {
     for (std::size_t i = 0; i < kLayout.size(); ++i) ShowSlot(form, i, values);
     ChooseTailwater(form);
     ChooseBarrel(form);
-    if (form.model().BreakCount == 1) form.ChooseSingle();
-    if (form.model().BreakCount == 2) form.ChooseDouble();
+    if (IsSingleBrokenBack(form.model().BreakCount)) form.ChooseSingle();
+    if (IsDoubleBrokenBack(form.model().BreakCount)) form.ChooseDouble();
     for (std::size_t i = 0; i < kLayout.size(); ++i)
         if (kLayout[i].formField == Field::txtBoxrough || kLayout[i].formField == Field::txtNOut)
             ShowSlot(form, i, values);
@@ -148,7 +149,7 @@ void ReadProjectText(const std::string& text, const std::string& path, InputForm
     Model& model = form.model();
     ProjectReader reader(text, path);
     ReadValues values = ReadLayout(reader, model);
-    if (model.TWType == 3) ReadIrregularBlock(reader, model);
+    if (IsIrregularChannel(model.TWType)) ReadIrregularBlock(reader, model);
     RefillForm(form, values);
 }
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "engine/number_text.h"
+#include "model/number_text.h"
 
 namespace kelp {
 namespace {
@@ -97,14 +97,14 @@ void ChooseBracket(const Model& m, IrregularRating& r, double q) {
     const Bank left{Elev(m, m.IrrLeftBank), r.capacity[1]};
     const Bank right{Elev(m, m.IrrRightBank), r.capacity[3]};
     double from = lowest, to = top;
-    if (m.IrrOption == 1 || m.IrrOption == 3) {
-        const Bank& bank = m.IrrOption == 1 ? left : right;
+    if (HasLeftOverbank(m) != HasRightOverbank(m)) {  // one overbank
+        const Bank& bank = HasLeftOverbank(m) ? left : right;
         if (q < bank.discharge) {
             to = bank.elevation;
         } else {
             from = bank.elevation;
         }
-    } else if (m.IrrOption == 2) {
+    } else if (HasLeftOverbank(m)) {  // both overbanks
         const bool leftLower = left.elevation <= right.elevation;
         const Bank& lower = leftLower ? left : right;
         const Bank& higher = leftLower ? right : left;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace kelp {
 

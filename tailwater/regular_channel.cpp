@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "model/codes.h"
+#include "sections/section.h"
+
 namespace kelp {
 namespace {
 
@@ -41,35 +44,31 @@ Flow Triangle(const Model& m, double y) {
     return {area, OpenDischarge(m, area, perimeter)};
 }
 
-// The half angle is the arcsine of x written as atan(x/sqrt(1 - x^2)) and kept
-// in single precision; a full or empty circle (x = +-1) divides by zero.
+// Unlike the barrel's, the channel's x = 2y/D − 1 stays in double.
 Flow Circle(const Model& m, double y) {
     const double d = m.TWDiameter;
-    const double x = Div(2.0 * y, d) - 1.0;
-    const float alpha = F32(std::atan(Div(x, Sqrt(1.0 - x * x))));
-    const double theta = 2.0 * alpha + kPiDecimal;
-    const double area = (theta - std::sin(theta)) * 0.125 * d * d;
-    const double radius = 0.25 * d * (1.0 - Div(std::sin(theta), theta));
-    return {area, Div(kManningLiteral, m.TWN) * area * Pow(radius, 0.667) * Pow(m.TWSlope, 0.5)};
+    const Section s = CircleAtAngle(CircleHalfAngle(Div(2.0 * y, d) - 1.0), d, kPiDecimal);
+    return {s.area,
+            Div(kManningLiteral, m.TWN) * s.area * Pow(s.radius, 0.667) * Pow(m.TWSlope, 0.5)};
 }
 
 struct Shape {
-    float code;
+    bool (*is)(double code);
     Flow (*flow)(const Model&, double);
     bool circle;
 };
 
 constexpr Shape kShapes[] = {
-    {1.0f, Rectangle, false},
-    {2.0f, Trapezoid, false},
-    {3.0f, Triangle, false},
-    {6.0f, Circle, true},
+    {IsRectangularChannel, Rectangle, false},
+    {IsTrapezoidalChannel, Trapezoid, false},
+    {IsTriangularChannel, Triangle, false},
+    {IsCircularChannel, Circle, true},
 };
 
 // Any code the list does not know is treated as a triangle.
 const Shape& ShapeOf(float code) {
     for (const Shape& s : kShapes) {
-        if (s.code == code) return s;
+        if (s.is(code)) return s;
     }
     return kShapes[2];
 }

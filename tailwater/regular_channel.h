@@ -2,7 +2,7 @@
 // trapezoid, triangle, circle) by a fixed-step search on Manning's equation.
 #pragma once
 
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace kelp {
 

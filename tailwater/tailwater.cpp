@@ -1,5 +1,6 @@
 #include "tailwater/tailwater.h"
 
+#include "model/codes.h"
 #include "tailwater/irregular_channel.h"
 #include "tailwater/regular_channel.h"
 
@@ -53,11 +54,11 @@ void IrregularTailwater(Model& m) {
 }  // namespace
 
 void ComputeTailwater(Model& m) {
-    if (m.TailwaterCode == 1.0f) {
+    if (IsConstantTailwater(m.TailwaterCode)) {
         ConstantTailwater(m);
-    } else if (m.TailwaterCode == 2.0f) {
+    } else if (IsRegularChannel(m.TailwaterCode)) {
         RegularChannelTailwater(m);
-    } else if (m.TailwaterCode == 3.0f) {
+    } else if (IsIrregularChannel(m.TailwaterCode)) {
         IrregularTailwater(m);
     }
 }

@@ -2,7 +2,7 @@
 // step of every one-discharge analysis.
 #pragma once
 
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace kelp {
 

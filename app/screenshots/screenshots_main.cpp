@@ -11,17 +11,17 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "engine/model.h"
-#include "ui/input/widgets/irregular_window.h"
-#include "ui/input/widgets/start_window.h"
-#include "ui/plots/widgets/profile_window.h"
-#include "ui/plots/widgets/rating_curve_window.h"
-#include "ui/results/widgets/output_window.h"
-#include "ui/results/widgets/table_window.h"
-#include "ui/widgets/desktop.h"
-#include "ui/widgets/picture_command.h"
-#include "ui/widgets/quiet_prompts.h"
-#include "ui/widgets/unit_menu.h"
+#include "model/model.h"
+#include "ui/windows/desktop.h"
+#include "ui/windows/input/irregular_window.h"
+#include "ui/windows/input/start_window.h"
+#include "ui/windows/picture_command.h"
+#include "ui/windows/plots/profile_window.h"
+#include "ui/windows/plots/rating_curve_window.h"
+#include "ui/windows/quiet_prompts.h"
+#include "ui/windows/results/output_window.h"
+#include "ui/windows/results/table_window.h"
+#include "ui/windows/unit_menu.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "culverts.h"
 #include "engine/barrel_profile.h"
 #include "engine/inlet_control.h"
-#include "engine/section.h"
+#include "sections/section.h"
 
 namespace kelp {
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/analysis.h"
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace kelp::test {
 

@@ -11,7 +11,7 @@
 #include "culverts.h"
 #include "engine/barrel_profile.h"
 #include "engine/inlet_control.h"
-#include "engine/section.h"
+#include "sections/section.h"
 
 namespace kelp {
 namespace {

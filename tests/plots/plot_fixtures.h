@@ -9,9 +9,9 @@
 #include <string>
 
 #include "engine/culverts.h"
-#include "engine/number_text.h"
+#include "form/runs.h"
+#include "model/number_text.h"
 #include "support/gui_app.h"
-#include "ui/input/runs.h"
 
 namespace kelp::test {
 

@@ -1,19 +1,19 @@
 // The printed pages rendered to a PDF and read back as text: each page's head,
 // the project, the results and the table rows on the pages that show them.
-#include "ui/print/print_pages.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
+#include "form/unit_switch.h"
 #include "print/pdf_text.h"
+#include "results/output_texts.h"
+#include "results/table_texts.h"
 #include "support/gui_app.h"
 #include "support/temp_dir.h"
 #include "ui/print/output_files.h"
-#include "ui/input/unit_switch.h"
+#include "ui/print/print_pages.h"
 #include "ui/print/program_title.h"
-#include "ui/results/output_texts.h"
-#include "ui/results/table_texts.h"
 
 namespace kelp {
 namespace {

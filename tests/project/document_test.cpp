@@ -5,13 +5,13 @@
 #include <deque>
 #include <filesystem>
 
+#include "form/runs.h"
+#include "form/take_fields.h"
+#include "form/unit_switch.h"
 #include "project/project_file.h"
 #include "support/double_box.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
-#include "ui/input/runs.h"
-#include "ui/input/take_fields.h"
-#include "ui/input/unit_switch.h"
 
 namespace kelp {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "ui/input/input_form.h"
+#include "form/input_form.h"
 
 namespace kelp::testing {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/results/hy8_export.h"
+#include "results/hy8_export.h"
 
 namespace kelp::testing {
 

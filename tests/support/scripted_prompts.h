@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/input/prompts.h"
+#include "form/prompts.h"
 
 namespace kelp::testing {
 

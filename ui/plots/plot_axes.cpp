@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "engine/number_text.h"
+#include "model/number_text.h"
 
 namespace kelp {
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "model/codes.h"
+
 namespace kelp {
 
 namespace {
@@ -118,7 +120,9 @@ std::vector<QPointF> Slice(const std::vector<QPointF>& line, double from, double
     return part;
 }
 
-double BarrelHeightFeet(const Model& m) { return m.CulvertShape == 1 ? m.PipeDiameter : m.BoxRise; }
+double BarrelHeightFeet(const Model& m) {
+    return IsPipe(m.CulvertShape) ? m.PipeDiameter : m.BoxRise;
+}
 
 ProfileGeometry BuildProfileGeometry(const Model& model, bool metric) {
     return Builder(model, metric).Build();

@@ -8,8 +8,8 @@
 
 #include <QPointF>
 
-#include "engine/model.h"
-#include "ui/results/display_units.h"
+#include "model/model.h"
+#include "results/display_units.h"
 
 namespace kelp {
 

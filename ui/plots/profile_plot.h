@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "engine/model.h"
+#include "model/model.h"
 #include "ui/plots/plot_axes.h"
 #include "ui/plots/plot_style.h"
 #include "ui/plots/profile_geometry.h"

@@ -1,8 +1,9 @@
 #include "ui/plots/profile_texts.h"
 
-#include "engine/number_text.h"
-#include "ui/input/catalogues.h"
-#include "ui/results/display_units.h"
+#include "form/catalogues.h"
+#include "model/codes.h"
+#include "model/number_text.h"
+#include "results/display_units.h"
 
 namespace kelp {
 
@@ -31,7 +32,7 @@ public:
 
     std::vector<std::string> Culvert() const {
         std::vector<std::string> lines;
-        if (m_.CulvertShape == 1) {
+        if (IsPipe(m_.CulvertShape)) {
             lines = {"Circle Pipe Culvert", "Diameter=" + Length(m_.PipeDiameter)};
         } else {
             lines = {"Concrete Box Culvert", "Span (per barrel)= " + Length(m_.BoxSpan),
@@ -65,7 +66,7 @@ public:
 private:
     // A box is always concrete; an unknown pipe code reads as the last material.
     std::string Material() const {
-        if (m_.CulvertShape != 1) return std::string(kConcrete);
+        if (!IsPipe(m_.CulvertShape)) return std::string(kConcrete);
         const PipeMaterialEntry* entry = PipeMaterialByCode(m_.PipeMaterial);
         return std::string(entry ? entry->text : kPipeMaterials.back().text);
     }

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "engine/model.h"
-#include "ui/input/runs.h"
+#include "form/runs.h"
+#include "model/model.h"
 #include "ui/plots/plot_axes.h"
 #include "ui/plots/plot_style.h"
 #include "ui/plots/rating_curve_data.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/number_text.h"
-#include "ui/results/display_units.h"
+#include "model/number_text.h"
+#include "results/display_units.h"
 
 namespace kelp {
 

@@ -9,8 +9,8 @@
 
 #include <QPointF>
 
-#include "engine/model.h"
-#include "ui/input/runs.h"
+#include "form/runs.h"
+#include "model/model.h"
 
 namespace kelp {
 

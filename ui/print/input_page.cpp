@@ -4,9 +4,10 @@
 #include <array>
 #include <initializer_list>
 
-#include "engine/number_text.h"
-#include "ui/input/irregular_editor.h"
-#include "ui/input/take_fields.h"
+#include "form/irregular_editor.h"
+#include "form/take_fields.h"
+#include "model/codes.h"
+#include "model/number_text.h"
 
 namespace kelp {
 namespace {
@@ -67,7 +68,7 @@ std::vector<PageLine> SectionPoints(const Model& m, bool metric, const std::stri
 
 // Banks and n values that the subchannel option uses, as the editor shows them.
 PageGroup IrregularSection(const Model& m, float unitSystem) {
-    bool metric = unitSystem != 1;
+    bool metric = !IsEnglish(unitSystem);
     std::string unit = metric ? "m" : "ft";
     PageGroup g{"Irregular Channel (station, elevation)", SectionPoints(m, metric, unit)};
     int option = m.IrrOption;
@@ -111,7 +112,7 @@ TextPage InputDataPage(const InputForm& form, float unitSystem) {
         {Field::txtTWelev, Field::cboTWshape, Field::txtTWbottom, Field::txtTWleftside,
          Field::txtTWrightside, Field::txtTWdiameter, Field::txtTWslope, Field::txtTWrough},
         {{"Tailwater", kTailwaterOptions[static_cast<std::size_t>(option - 1)], ""}}));
-    if (form.TailwaterOption() == 3)
+    if (IsIrregularChannel(form.TailwaterOption()))
         page.columns.push_back(IrregularSection(form.model(), unitSystem));
     return page;
 }

@@ -3,7 +3,7 @@
 // choices and, for an irregular downstream channel, its cross-section.
 #pragma once
 
-#include "ui/input/input_form.h"
+#include "form/input_form.h"
 #include "ui/print/text_page.h"
 
 namespace kelp {

@@ -7,6 +7,9 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "model/codes.h"
+#include "results/output_texts.h"
+#include "results/table_texts.h"
 #include "ui/plots/profile_plot.h"
 #include "ui/plots/rating_curve.h"
 #include "ui/print/input_page.h"
@@ -14,8 +17,6 @@
 #include "ui/print/result_page.h"
 #include "ui/print/table_page.h"
 #include "ui/print/text_page.h"
-#include "ui/results/output_texts.h"
-#include "ui/results/table_texts.h"
 
 namespace kelp {
 namespace {
@@ -75,7 +76,7 @@ void DrawPicture(QPainter& p, const QRectF& body, const PageStyle& style,
 void DrawBody(QPainter& p, const QRectF& body, const PageStyle& style, const PrintSource& source,
               const PageInfo& info) {
     const Model& model = source.model;
-    bool metric = source.unitSystem != 1;
+    bool metric = !IsEnglish(source.unitSystem);
     switch (info.kind) {
         case PageKind::InputData:
             DrawTextPage(p, body, style, InputDataPage(*source.form, source.unitSystem));

@@ -10,9 +10,9 @@
 
 #include <QPagedPaintDevice>
 
-#include "engine/model.h"
-#include "ui/input/input_form.h"
-#include "ui/input/runs.h"
+#include "form/input_form.h"
+#include "form/runs.h"
+#include "model/model.h"
 
 namespace kelp {
 

@@ -2,8 +2,8 @@
 // warnings of the analysis below them.
 #pragma once
 
+#include "results/output_texts.h"
 #include "ui/print/text_page.h"
-#include "ui/results/output_texts.h"
 
 namespace kelp {
 

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QRectF>
 
+#include "results/table_texts.h"
 #include "ui/print/page_style.h"
-#include "ui/results/table_texts.h"
 
 namespace kelp {
 

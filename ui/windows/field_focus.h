@@ -1,0 +1,16 @@
+// Moves the keyboard focus to a field of the input form, wherever the
+// command that asks for it was given.
+#pragma once
+
+#include "form/input_form.h"
+
+class QWidget;
+
+namespace kelp {
+
+// The input form's window (objectName "frmStart"), or nullptr.
+QWidget* InputFormWindow();
+// Activates the input form and focuses the field named after the control.
+void FocusInputField(Field field);
+
+}  // namespace kelp
