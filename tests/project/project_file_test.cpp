@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "engine/gcc12_restrict.h"
 #include "engine/number_text.h"
 #include "support/temp_dir.h"
 #include "ui/input/catalogues.h"
@@ -114,7 +115,9 @@ TEST_F(ProjectFileTest, QuotesAndCommasInTextSurviveARoundTrip) {
 
 TEST_F(ProjectFileTest, FieldsAreReadWhateverTheLineBreaks) {
     std::string text = kConstantTailwater;
+    KELP_IGNORE_GCC12_RESTRICT_BEGIN
     for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, ",");
+    KELP_IGNORE_GCC12_RESTRICT_END
     Read(text);
     EXPECT_EQ(model.BreakCount, 1);
     EXPECT_EQ(model.OutletElev, 79.55f);
