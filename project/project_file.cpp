@@ -5,7 +5,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -55,6 +54,13 @@ ProjectReadError::ProjectReadError(const std::string& path, int line, const std:
       field_(field),
       description_(description) {}
 
+ProjectReadError::ProjectReadError(const std::string& message)
+    : std::runtime_error(message), line_(0), description_(message) {}
+
+ProjectReadError ProjectReadError::Refused(const std::string& path, const std::string& reason) {
+    return ProjectReadError(path + ": " + reason);
+}
+
 std::string ProjectText(const Model& model) {
     bool metric = model.UnitSystem == 2;
     std::string out;
@@ -91,18 +97,6 @@ void Write2File(const Model& model, const std::string& path) {
         std::filesystem::remove(temp, ignored);
         throw ProjectWriteError(ec.message());
     }
-}
-
-void ReadProjectFile(const std::string& path, InputForm& form) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) throw ProjectReadError(path, 0, "", "File not found");
-    if (std::filesystem::is_directory(path, ec))
-        throw ProjectReadError(path, 0, "", std::strerror(EISDIR));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ProjectReadError(path, 0, "", std::strerror(errno));
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw ProjectReadError(path, 0, "", std::strerror(errno));
-    ReadProjectText(text, path, form);
 }
 
 }  // namespace kelp
