@@ -1,5 +1,5 @@
 // GCC 12 (12.2 at least; its bug 105329) reports -Wrestrict inside
-// std::string's copy when optimising hard, for strings that cannot overlap:
+// std::string's copy in optimised builds, for strings that cannot overlap:
 // even `name = "P"` can set it off. Each statement where it fires sits between
 // these two marks, so the warning stays on everywhere else and with every
 // other compiler.
