@@ -54,13 +54,6 @@ ProjectReadError::ProjectReadError(const std::string& path, int line, const std:
       field_(field),
       description_(description) {}
 
-ProjectReadError::ProjectReadError(const std::string& message)
-    : std::runtime_error(message), line_(0), description_(message) {}
-
-ProjectReadError ProjectReadError::Refused(const std::string& path, const std::string& reason) {
-    return ProjectReadError(path + ": " + reason);
-}
-
 std::string ProjectText(const Model& model) {
     bool metric = model.UnitSystem == 2;
     std::string out;

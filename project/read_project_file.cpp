@@ -50,6 +50,13 @@ std::string BoundedText(const std::string& path, std::uintmax_t size) {
 
 }  // namespace
 
+ProjectReadError::ProjectReadError(const std::string& message)
+    : std::runtime_error(message), line_(0), description_(message) {}
+
+ProjectReadError ProjectReadError::Refused(const std::string& path, const std::string& reason) {
+    return ProjectReadError(path + ": " + reason);
+}
+
 void ReadProjectFile(const std::string& path, InputForm& form) {
     ReadProjectText(BoundedText(path, CheckedSize(path)), path, form);
 }
