@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "engine/checked.h"
-#include "engine/gcc12_restrict.h"
+#include "model/gcc12_restrict.h"
 
 namespace kelp {
 namespace {

@@ -2,8 +2,8 @@
 #include <array>
 #include <string>
 
-#include "engine/gcc12_restrict.h"
 #include "engine/number_text.h"
+#include "model/gcc12_restrict.h"
 #include "project/field_reader.h"
 #include "project/project_file.h"
 #include "project/project_layout.h"

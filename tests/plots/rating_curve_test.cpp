@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/gcc12_restrict.h"
+#include "model/gcc12_restrict.h"
 #include "plots/plot_fixtures.h"
 
 namespace kelp {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/gcc12_restrict.h"
 #include "engine/number_text.h"
+#include "model/gcc12_restrict.h"
 #include "support/temp_dir.h"
 #include "ui/input/catalogues.h"
 
