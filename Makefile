@@ -23,8 +23,14 @@ export UBSAN_OPTIONS ?= print_stacktrace=1
 deps:
 	scripts/install-deps.sh
 
+# Warnings are errors in the test builds only. Other targets keep what build/
+# was configured with (off in a fresh one), so `make run` after `make test`
+# rebuilds nothing.
+WERROR :=
+test-main: WERROR := -DKELP_WERROR=ON
+
 configure:
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_CXX_COMPILER=$(CXX_GCC)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_CXX_COMPILER=$(CXX_GCC) $(WERROR)
 
 build: configure
 	cmake --build build -j$(JOBS)
@@ -52,7 +58,7 @@ test-main: build
 # Address and undefined-behaviour sanitizers over the same tests (no benchmarks).
 test-asan:
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_CXX_COMPILER=$(CXX_GCC) \
-	  -DKELP_SANITIZE=address,undefined -DKELP_BUILD_BENCH=OFF
+	  -DKELP_SANITIZE=address,undefined -DKELP_BUILD_BENCH=OFF -DKELP_WERROR=ON
 	cmake --build build-asan -j$(JOBS)
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	  ctest --test-dir build-asan --output-on-failure -j$(JOBS)
@@ -63,7 +69,7 @@ test-fuzz: fuzz-build
 # Builds every program target with clang too, so both compilers stay clean.
 fuzz-build:
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_CXX_COMPILER=$(CXX_CLANG) \
-	  -DKELP_FUZZ=ON -DKELP_BUILD_TESTS=OFF -DKELP_BUILD_BENCH=OFF
+	  -DKELP_FUZZ=ON -DKELP_BUILD_TESTS=OFF -DKELP_BUILD_BENCH=OFF -DKELP_WERROR=ON
 	cmake --build build-fuzz -j$(JOBS)
 
 fuzz: fuzz-build

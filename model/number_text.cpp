@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "model/checked.h"
+#include "model/gcc12_restrict.h"
 
 namespace kelp {
 namespace {
@@ -44,7 +45,9 @@ Digits ScientificDigits(double magnitude, int significant) {
 
 std::string ExponentForm(const Digits& d) {
     std::string s(1, d.digits[0]);
+    KELP_IGNORE_GCC12_RESTRICT_BEGIN
     if (d.digits.size() > 1) s += "." + d.digits.substr(1);
+    KELP_IGNORE_GCC12_RESTRICT_END
     int e = std::abs(d.exponent);
     s += d.exponent < 0 ? "E-" : "E+";
     if (e < 10) s += '0';
@@ -258,7 +261,9 @@ std::string FormatNumber(double value, std::string_view pattern) {
     std::string exact = ExactFixed(std::fabs(value), p.maxDecimals);
     std::size_t dot = exact.find('.');
     std::string digits = exact.substr(0, dot) + exact.substr(dot + 1, p.maxDecimals);
+    KELP_IGNORE_GCC12_RESTRICT_BEGIN
     if (exact[dot + 1 + p.maxDecimals] >= '5' && Increment(digits)) digits.insert(0, "1");
+    KELP_IGNORE_GCC12_RESTRICT_END
 
     std::string whole = digits.substr(0, digits.size() - p.maxDecimals);
     std::string decimals = digits.substr(whole.size());

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -93,18 +92,6 @@ void Write2File(const Model& model, const std::string& path, const MetricValues&
         std::filesystem::remove(temp, ignored);
         throw ProjectWriteError(ec.message());
     }
-}
-
-void ReadProjectFile(const std::string& path, InputForm& form) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) throw ProjectReadError(path, 0, "", "File not found");
-    if (std::filesystem::is_directory(path, ec))
-        throw ProjectReadError(path, 0, "", std::strerror(EISDIR));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ProjectReadError(path, 0, "", std::strerror(errno));
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw ProjectReadError(path, 0, "", std::strerror(errno));
-    ReadProjectText(text, path, form);
 }
 
 }  // namespace kelp

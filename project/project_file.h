@@ -22,7 +22,13 @@ public:
     // The run time's description alone ("Input past end of file", "Type mismatch").
     const std::string& description() const { return description_; }
 
+    // A path turned away before anything is read from it. The description
+    // names the file, as it is all the window shows.
+    static ProjectReadError Refused(const std::string& path, const std::string& reason);
+
 private:
+    explicit ProjectReadError(const std::string& message);
+
     int line_;
     std::string field_;
     std::string description_;
@@ -49,7 +55,9 @@ void Write2File(const Model& model, const std::string& path, const MetricValues&
 // the model, the form is not refilled, and ProjectReadError is thrown.
 void ReadProjectText(const std::string& text, const std::string& path, InputForm& form);
 
-// Opens path and reads it as ReadProjectText does.
+// Opens path and reads it as ReadProjectText does. A path that is not a
+// regular file (a directory, a device such as /dev/zero, a pipe) or that
+// holds more than 1 MiB is refused before it is read.
 void ReadProjectFile(const std::string& path, InputForm& form);
 
 }  // namespace kelp

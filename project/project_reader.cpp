@@ -4,6 +4,7 @@
 
 #include "form/catalogues.h"
 #include "model/codes.h"
+#include "model/gcc12_restrict.h"
 #include "model/number_text.h"
 #include "project/field_reader.h"
 #include "project/project_file.h"
@@ -47,7 +48,11 @@ private:
     const std::string& path_;
 };
 
-std::string Indexed(const char* name, long i) { return name + ("(" + std::to_string(i) + ")"); }
+std::string Indexed(const char* name, long i) {
+    KELP_IGNORE_GCC12_RESTRICT_BEGIN
+    return name + ("(" + std::to_string(i) + ")");
+    KELP_IGNORE_GCC12_RESTRICT_END
+}
 
 using ReadValues = std::array<float, kLayout.size()>;
 

@@ -87,6 +87,9 @@ TEST(CommandLine, UnreadableFilesAndUsageErrors) {
     const std::string garbled = dir / "garbled.klp";
     std::ofstream(garbled, std::ios::binary) << "\"Garbled\",\"x\",\"y\"\r\n10,abc,30,1\r\n";
     EXPECT_EQ(RunCli({"range", garbled}).status, 1);
+    CliResult endless = RunCli({"design", "/dev/zero"});
+    EXPECT_EQ(endless.status, 1);
+    EXPECT_EQ(endless.err, "/dev/zero: not a regular file, so not a project\n");
 
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"design", "x.klp", "--frobnicate"},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/gcc12_restrict.h"
 #include "plots/plot_fixtures.h"
 
 namespace kelp {
@@ -49,7 +50,9 @@ TEST(RatingCurveData, EachKindPlotsItsColumnAndSkipsTheRowNotAnalysed) {
 
 TEST(RatingCurveData, DesignBetweenRowsIsReadOffTheLineInTheUnitShown) {
     Model m;
+    KELP_IGNORE_GCC12_RESTRICT_BEGIN
     m.ProjectName = "P";
+    KELP_IGNORE_GCC12_RESTRICT_END
     m.DesignQ = 45;
     RatingCurveData d = BuildRatingCurve(m, TenByTen(), 3, true);
     EXPECT_EQ(d.project.front(), "Project: P");

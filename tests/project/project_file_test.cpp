@@ -1,12 +1,14 @@
 #include "project/project_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "form/catalogues.h"
 #include "model/codes.h"
+#include "model/gcc12_restrict.h"
 #include "model/number_text.h"
 #include "support/temp_dir.h"
 
@@ -116,7 +118,9 @@ TEST_F(ProjectFileTest, QuotesAndCommasInTextSurviveARoundTrip) {
 
 TEST_F(ProjectFileTest, FieldsAreReadWhateverTheLineBreaks) {
     std::string text = kConstantTailwater;
+    KELP_IGNORE_GCC12_RESTRICT_BEGIN
     for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, ",");
+    KELP_IGNORE_GCC12_RESTRICT_END
     Read(text);
     EXPECT_EQ(model.BreakCount, 1);
     EXPECT_EQ(model.OutletElev, 79.55f);
@@ -154,6 +158,38 @@ TEST_F(ProjectFileTest, ReadErrorsNameTheLineAndField) {
         EXPECT_EQ(e.line(), 0);
         EXPECT_EQ(e.description(), "File not found");
     }
+}
+
+// Paths that cannot hold a project are refused by name before anything is
+// read: a device that never ends, a pipe that would wait for a writer, a
+// folder, a file over 1 MiB. A project padded to exactly 1 MiB still opens.
+TEST_F(ProjectFileTest, OnlyARegularFileOfAProjectsSizeIsRead) {
+    testing::TempDir dir;
+    const std::string project = std::string(kConstantTailwater);
+    const std::string full = dir / "full.klp", over = dir / "over.klp", pipe = dir / "pipe.klp";
+    testing::Spit(full, project + std::string((1 << 20) - project.size(), ' '));
+    testing::Spit(over, project + std::string((1 << 20) + 1 - project.size(), ' '));
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string notRegular = ": not a regular file, so not a project";
+    const struct {
+        std::string path, description;
+    } refused[] = {{"/dev/zero", "/dev/zero" + notRegular},
+                   {pipe, pipe + notRegular},
+                   {dir.path().string(), dir.path().string() + notRegular},
+                   {over, over + ": larger than 1 MiB, so not a project"}};
+    form.SetText(Field::txtDesDischarge, "7");
+    for (const auto& r : refused) {
+        try {
+            ReadProjectFile(r.path, form);
+            ADD_FAILURE() << r.path;
+        } catch (const ProjectReadError& e) {
+            EXPECT_EQ(e.description(), r.description);
+            EXPECT_STREQ(e.what(), r.description.c_str());
+        }
+        EXPECT_EQ(form.text(Field::txtDesDischarge), "7") << r.path;
+    }
+    ReadProjectFile(full, form);
+    EXPECT_EQ(form.text(Field::txtDesDischarge), "100");
 }
 
 TEST_F(ProjectFileTest, FailedWriteLeavesNoTrace) {

@@ -6,7 +6,7 @@ namespace {
 
 using DocumentWindowsTest = DesktopTest;
 
-TEST_F(DocumentWindowsTest, AProjectGivenAtStartFillsTheFormUnchanged) {
+TEST_F(DocumentWindowsTest, AProjectGivenAtStartFillsTheFormAndPathsThatFailLeaveIt) {
     ASSERT_TRUE(desktop.Load(KELP_SOURCE_DIR "/examples/double_box_jump_in_barrel.klp"));
     EXPECT_EQ(edit(Field::txtProject)->text(), "US 30 over Deer Run");
     EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "250");
@@ -14,6 +14,15 @@ TEST_F(DocumentWindowsTest, AProjectGivenAtStartFillsTheFormUnchanged) {
     EXPECT_FALSE(form().dataChanged);
     EXPECT_FALSE(desktop.Load(KELP_SOURCE_DIR "/examples/no_such_project.klp"));
     EXPECT_EQ(prompts.boxes.size(), 1u);
+
+    // File > Open of an endless device is refused at once, by name.
+    prompts.files.push_back("/dev/zero");
+    MenuAction(start(), "&Open...")->trigger();
+    EXPECT_EQ(prompts.boxes.back().text,
+              " Program Error: /dev/zero: not a regular file, so not a project RadingTheFile ");
+    EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "250");
+    EXPECT_EQ(start().windowTitle().toStdString(),
+              "KELP : " KELP_SOURCE_DIR "/examples/double_box_jump_in_barrel.klp");
 }
 
 TEST_F(DocumentWindowsTest, NewBringsBackAFreshFormInEnglishUnits) {
