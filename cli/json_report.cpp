@@ -77,24 +77,6 @@ Json Profile(const Model& m) {
     return points;
 }
 
-struct ColumnKey {
-    const char* key;
-    std::array<float, 12> RatingTable::*values;
-};
-
-constexpr ColumnKey kColumns[] = {
-    {"TableQ", &RatingTable::TableQ},
-    {"TableHW", &RatingTable::TableHW},
-    {"TableIC", &RatingTable::TableIC},
-    {"TableBC", &RatingTable::TableBC},
-    {"TableFroude", &RatingTable::TableFroude},
-    {"TableDcrit", &RatingTable::TableDcrit},
-    {"TableOutDepth", &RatingTable::TableOutDepth},
-    {"TableOutVel", &RatingTable::TableOutVel},
-    {"TableTWDepth", &RatingTable::TableTWDepth},
-    {"TableTWVel", &RatingTable::TableTWVel},
-};
-
 }  // namespace
 
 Json DesignJson(const Model& model, ControlCase control) {
@@ -114,8 +96,12 @@ Json RangeJson(const RatingTable& table) {
     Json rows = Json::array();
     for (int row = 0; row < RatingTable::kRows; ++row) {
         Json r = Json::object();
-        for (const ColumnKey& c : kColumns) r[c.key] = Number((table.*c.values)[row]);
-        r["TableJump"] = table.TableJump[row];
+        for (const RatingColumn& column : kRatingColumns) {
+            if (column.numbers)
+                r[column.name] = Number(NumberAt(table, column, row));
+            else
+                r[column.name] = table.TableJump[static_cast<std::size_t>(row)];
+        }
         r["Warnings"] = table.Warnings[row];
         rows.push_back(std::move(r));
     }

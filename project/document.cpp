@@ -76,7 +76,7 @@ std::optional<std::string> AssignVariables(InputForm& form, Model& saved, Metric
     try {
         if (!TakeFieldsAsEntered(form, saved, metric)) return std::string(kInsufficientInput);
     } catch (const RuntimeFault& fault) {
-        return "Error:" + std::string(fault.what()) + " occurred in " + routine;
+        return FaultText(fault.what(), routine);
     }
     return std::nullopt;
 }

@@ -8,21 +8,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "form/today.h"
 #include "model/model.h"
 
 namespace kelp {
 
-struct CalendarDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-// Today's date on the local clock.
-CalendarDate LocalDate();
 // "mm/dd/yyyy", as both files carry it.
 std::string Hy8DateText(const CalendarDate& date);
 
-// The run time's number and description of a failure the export meets.
+// The error number and description of a failure the export meets.
 struct Hy8Error {
     int number;
     const char* description;

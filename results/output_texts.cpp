@@ -59,9 +59,8 @@ void FillOutputData(const Model& m, const DisplayUnits& u, OutputTexts& t) {
     t.jumpLength = Number("Jump Length", u.Length(m.JumpLength), "##0.00", ft);
     t.outletDepth = Number("Outlet Depth", u.Length(m.OutletDepth), "##0.00", ft);
     t.outletVelocity = Number("Outlet Velocity", u.Length(m.OutletVelocity), "###.00", u.velocity);
-    // A barrel flowing full at the outlet has no free-surface Froude number.
-    t.outletFroude = m.OutletDepth == m.BarrelHeight
-                         ? Text("Outlet Froude No.", "FULL")
+    t.outletFroude = FlowsFull(m.OutletDepth, m.BarrelHeight)
+                         ? Text("Outlet Froude No.", kFullBarrel)
                          : Number("Outlet Froude No.", m.OutletFroude, "###.0", "");
 }
 

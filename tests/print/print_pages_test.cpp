@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "form/runs.h"
 #include "form/unit_switch.h"
 #include "print/pdf_text.h"
 #include "results/output_texts.h"

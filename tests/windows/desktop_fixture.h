@@ -65,7 +65,7 @@ protected:
     void ClickDesign() { QTest::mouseClick(start().designCommand()->button(), Qt::LeftButton); }
     void ClickRange() { QTest::mouseClick(start().rangeCommand()->button(), Qt::LeftButton); }
     QString Value(const char* caption) { return desktop.output().value(caption)->text(); }
-    InputForm& form() { return desktop.form(); }
+    InputForm& form() { return desktop.session().form(); }
 
     QApplication& app = QtApp();
     WidgetPrompts prompts;

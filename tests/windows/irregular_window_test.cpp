@@ -132,7 +132,7 @@ TEST_F(IrregularWindowTest, BoxesTakeALeadingMinusDigitsAndOnePoint) {
     // Each box is judged on its own text, not on another box's point.
     TypeInto(editor().elevation(3), "-9.5");
     EXPECT_EQ(editor().elevation(3)->text(), "-9.5");
-    EXPECT_EQ(desktop.irregularEditor().StationText(3), "-1.23");
+    EXPECT_EQ(desktop.session().irregularEditor().StationText(3), "-1.23");
     // Enter moves on to the next box.
     QTest::keyClick(editor().elevation(3), Qt::Key_Return);
     EXPECT_NE(QApplication::focusWidget(), editor().elevation(3));

@@ -177,8 +177,8 @@ TEST_F(PlotWindowsTest, PrintSourcesHelpAndAbout) {
     EXPECT_EQ(desktop.PrintSourceOf(WindowKind::Input).unitSystem, 1.0f);
     EXPECT_EQ(desktop.PrintSourceOf(WindowKind::Output).unitSystem, 2.0f);
     PrintSource table = desktop.PrintSourceOf(WindowKind::Table);
-    EXPECT_EQ(table.table, &desktop.ratingTable());
-    EXPECT_EQ(table.form, &desktop.form());
+    EXPECT_EQ(table.table, &desktop.session().ratingTable());
+    EXPECT_EQ(table.form, &desktop.session().form());
 
     emit start().helpRequested();
     emit desktop.output().helpRequested();

@@ -1,12 +1,12 @@
 #include "ui/print/print_pages.h"
 
-#include <QDate>
 #include <QPainter>
 #include <algorithm>
 #include <functional>
 #include <iterator>
 #include <stdexcept>
 
+#include "form/today.h"
 #include "model/codes.h"
 #include "results/output_texts.h"
 #include "results/table_texts.h"
@@ -114,9 +114,7 @@ void PrintPages(QPagedPaintDevice& device, const PrintSource& source,
     PageStyle style = StyleOf(device);
     QRectF page(0, 0, device.width(), device.height());
     PageHead head{"", 0, static_cast<int>(pages.size()),
-                  source.printedOn.empty()
-                      ? QDate::currentDate().toString(Qt::ISODate).toStdString()
-                      : source.printedOn};
+                  source.printedOn.empty() ? TodayText() : source.printedOn};
     for (PageKind kind : pages) {
         if (head.number > 0) device.newPage();
         ++head.number;
