@@ -18,6 +18,8 @@ Json Number(float value) {
     return parsed;
 }
 
+constexpr const char* kWarningsKey = "Warnings";
+
 struct NumberKey {
     const char* key;
     float Model::*value;
@@ -88,7 +90,7 @@ Json DesignJson(const Model& model, ControlCase control) {
     AddNumbers(out, model, kBreakPoints);
     out["Control"] = static_cast<int>(control);
     out["Profile"] = Profile(model);
-    out["Warnings"] = model.Warnings;
+    out[kWarningsKey] = model.Warnings;
     return out;
 }
 
@@ -102,7 +104,7 @@ Json RangeJson(const RatingTable& table) {
             else
                 r[column.name] = table.TableJump[static_cast<std::size_t>(row)];
         }
-        r["Warnings"] = table.Warnings[row];
+        r[kWarningsKey] = table.Warnings[row];
         rows.push_back(std::move(r));
     }
     return Json{{"rows", std::move(rows)}};

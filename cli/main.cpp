@@ -120,8 +120,7 @@ int Hy8(kelp::Session& session, const Options& options) {
         kelp::WriteHy8Files(session.model(), options.hy8Name, options.hy8Dir,
                             kelp::Hy8DateText(options.today));
     } catch (const kelp::Hy8Fault& fault) {
-        std::cerr << "Error " << fault.number() << ": " << fault.what()
-                  << " occurred while writing the HY-8 files\n";
+        std::cerr << fault.Text("writing the HY-8 files") << '\n';
         return kExitWriteError;
     }
     return 0;

@@ -35,16 +35,43 @@ const char* FieldName(Field field);
 // fields that have none of their own.
 const char* FieldLabel(Field field);
 
+// Captions of the form's groups and of its choices, which the window shows
+// and the printed input page repeats.
+inline constexpr const char* kProjectGroup = "Project Data";
+inline constexpr const char* kCulvertGroup = "Culvert Data";
+inline constexpr const char* kProfileGroup = "Culvert Profile Data";
+inline constexpr const char* kDischargeGroup = "Discharge Data";
+inline constexpr const char* kTailwaterGroup = "Tailwater Data";
+inline constexpr const char* kBoxCaption = "Concrete Box";
+inline constexpr const char* kPipeCaption = "Circular Pipe";
+inline constexpr const char* kSingleCaption = "Single Broken-back";
+inline constexpr const char* kDoubleCaption = "Double Broken-back";
+// By tailwater option 1, 2 and 3.
+inline constexpr std::array<const char*, 3> kTailwaterCaptions{
+    "Constant Elevation", "Downstream Channel", "Irregular Downstream Channel"};
+
 // Which unit label stands beside a field; the labels of a group change together.
 enum class UnitGroup { None, Discharge, Length, SideSlope, BottomSlope };
 UnitGroup FieldUnitGroup(Field field);
 
+// The names of the units of either system, as labels, results and pages
+// show them.
+struct UnitNames {
+    const char* discharge;
+    const char* length;
+    const char* velocity;
+    const char* slope;
+};
+inline constexpr UnitNames kEnglishUnits{"cfs", "ft", "ft/s", "ft/ft"};
+inline constexpr UnitNames kMetricUnits{"cms", "m", "m/s", "m/m"};
+constexpr const UnitNames& UnitNamesOf(bool metric) { return metric ? kMetricUnits : kEnglishUnits; }
+
 // Captions of the unit labels, English at start.
 struct UnitCaptions {
-    std::string discharge = "cfs";
-    std::string length = "ft";
+    std::string discharge = kEnglishUnits.discharge;
+    std::string length = kEnglishUnits.length;
     std::string sideSlope = "H:1V";
-    std::string bottomSlope = "ft/ft";
+    std::string bottomSlope = kEnglishUnits.slope;
 };
 
 // Background colours as 0xRRGGBB.

@@ -24,6 +24,10 @@ inline std::string FaultText(std::string_view description, std::string_view rout
     return text;
 }
 
+// Descriptions of the failures met in reading a file.
+inline constexpr const char* kFileNotFoundText = "File not found";
+inline constexpr const char* kPastEndText = "Input past end of file";
+
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 enum class Icon { None, Exclamation, Question, Information };

@@ -167,7 +167,7 @@ RunOutcome RunDesign(InputForm& form) {
     try {
         if (!TakeAndCheck(form, out, Strictness::Strict)) return out;
     } catch (const RuntimeFault& fault) {
-        return Fail(out, {FaultText(fault.what(), "AssignVariables"), kProgramName, false});
+        return Fail(out, {FaultText(fault.what(), kTakeFieldsRoutine), kProgramName, false});
     }
     try {
         ComputeSectionLengths(m);

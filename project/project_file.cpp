@@ -97,7 +97,7 @@ void Write2File(const Model& model, const std::string& path, const MetricValues&
 
 void ReadProjectFile(const std::string& path, InputForm& form) {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) throw ProjectReadError(path, 0, "", "File not found");
+    if (!std::filesystem::exists(path, ec)) throw ProjectReadError(path, 0, "", kFileNotFoundText);
     if (std::filesystem::is_directory(path, ec))
         throw ProjectReadError(path, 0, "", std::strerror(EISDIR));
     std::ifstream in(path, std::ios::binary);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "form/input_form.h"
+#include "form/prompts.h"
 #include "form/take_fields.h"
 #include "model/model.h"
 

@@ -10,9 +10,10 @@ namespace kelp {
 
 struct DisplayUnits {
     bool metric = false;
-    const char* discharge = "cfs";
-    const char* length = "ft";
-    const char* velocity = "ft/s";
+    const char* discharge = kEnglishUnits.discharge;
+    const char* length = kEnglishUnits.length;
+    const char* velocity = kEnglishUnits.velocity;
+    const char* slope = kEnglishUnits.slope;
 
     double Discharge(float cfs) const { return metric ? cfs / kDischargeFactor : cfs; }
     // Lengths, depths, elevations, stations and velocities share one factor.
@@ -42,7 +43,8 @@ struct DisplayUnits {
 // unitSystem: 1 English, anything else metric.
 inline DisplayUnits UnitsFor(float unitSystem) {
     if (IsEnglish(unitSystem)) return {};
-    return {true, "cms", "m", "m/s"};
+    return {true, kMetricUnits.discharge, kMetricUnits.length, kMetricUnits.velocity,
+            kMetricUnits.slope};
 }
 
 // A barrel flowing full at the outlet has no free-surface Froude number: the

@@ -1,5 +1,6 @@
 #include "results/table_texts.h"
 
+#include "form/input_form.h"
 #include "model/number_text.h"
 #include "results/display_units.h"
 
@@ -26,6 +27,12 @@ TableRowTexts Row(const RatingTable& table, int row, float barrelHeight, const D
 }
 
 }  // namespace
+
+std::array<std::string, 3> ProjectLines(const TableTexts& t) {
+    auto line = [](Field f, const std::string& text) { return FieldLabel(f) + (": " + text); };
+    return {line(Field::txtProject, t.project), line(Field::txtStation, t.location),
+            line(Field::txtDate, t.date)};
+}
 
 TableTexts BuildTableTexts(const RatingTable& table, const Model& model, float unitSystem) {
     DisplayUnits units = UnitsFor(unitSystem);

@@ -12,6 +12,7 @@
 
 namespace kelp {
 
+inline constexpr const char* kTableTitle = "Data Output Table";
 inline constexpr int kTableColumns = static_cast<int>(kColumnCount);
 // Stands after the last column of a row that carries a warning, and before
 // each of its notes.
@@ -24,7 +25,7 @@ struct TableRowTexts {
 };
 
 struct TableTexts {
-    std::string title = "Data Output Table";
+    std::string title = kTableTitle;
     bool metric = false;  // "&Metric" checked, else "&English"
     std::string project, location, date;
     std::array<std::string, kTableColumns> headings;
@@ -33,6 +34,10 @@ struct TableTexts {
     // One line per warning of a marked row, naming the row's discharge.
     std::vector<std::string> notes;
 };
+
+// "Project: ...", "Station or Location: ...", "Date: ...", as the reports
+// print them above the table.
+std::array<std::string, 3> ProjectLines(const TableTexts& texts);
 
 // The table from the stored (English) arrays; unitSystem 1 shows English
 // units, any other value metric. The model gives the project texts and the

@@ -5,6 +5,7 @@
 
 #include "model/number_text.h"
 #include "results/display_units.h"
+#include "ui/plots/profile_texts.h"
 
 namespace kelp {
 
@@ -66,15 +67,13 @@ RatingCurveData BuildRatingCurve(const Model& model, const RatingTable& table, i
     d.title = info.title;
     d.xTitle = std::string("DISCHARGE(") + u.discharge + ")";
     d.yTitle = std::string(info.quantity) + "(" + unit + ")";
-    d.project = {"Project: " + model.ProjectName, "Location: " + model.ProjectLocation,
-                 "Date: " + model.ProjectDate};
+    d.project = ProjectLines(model);
     std::vector<Row> rows = AnalysedRows(table, info.column);
     for (const Row& r : rows) d.points.push_back(show(r));
     if (std::optional<Row> design = DesignRow(rows, model.DesignQ)) {
         d.designPoint = show(*design);
         d.design = {info.designLabel + FormatNumber(d.designPoint->y(), "0.00") + " " + unit,
-                    "Q = " + FormatNumber(d.designPoint->x(), u.metric ? "0.000" : "0.0") + " " +
-                        u.discharge};
+                    DischargeText(d.designPoint->x(), u.metric)};
     }
     return d;
 }

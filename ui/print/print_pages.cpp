@@ -32,8 +32,8 @@ struct PageInfo {
 constexpr PageInfo kPages[] = {
     {PageKind::InputData, "Input Data", true, false, 0},
     {PageKind::Results, "Culvert Analysis Results", false, false, 0},
-    {PageKind::RatingTable, "Data Output Table", false, true, 0},
-    {PageKind::Profile, "Water Surface Profile", false, false, 0},
+    {PageKind::RatingTable, kTableTitle, false, true, 0},
+    {PageKind::Profile, kProfileCaption, false, false, 0},
     {PageKind::HeadwaterCurve, "Headwater Rating Curve", false, true, 1},
     {PageKind::OutletDepthCurve, "Outlet Depth Rating Curve", false, true, 2},
     {PageKind::OutletVelocityCurve, "Outlet Velocity Rating Curve", false, true, 3},
