@@ -64,7 +64,9 @@ struct UnitNames {
 };
 inline constexpr UnitNames kEnglishUnits{"cfs", "ft", "ft/s", "ft/ft"};
 inline constexpr UnitNames kMetricUnits{"cms", "m", "m/s", "m/m"};
-constexpr const UnitNames& UnitNamesOf(bool metric) { return metric ? kMetricUnits : kEnglishUnits; }
+constexpr const UnitNames& UnitNamesOf(bool metric) {
+    return metric ? kMetricUnits : kEnglishUnits;
+}
 
 // Captions of the unit labels, English at start.
 struct UnitCaptions {
@@ -103,12 +105,13 @@ class InputForm {
 public:
     // Builds the form in its start-up state (English units, defaults, box,
     // double broken-back, downstream channel) over the shared model. `today`
-    // is the date text put into txtDate.
+    // is the date text put into the date field.
     InputForm(Model& model, std::string today);
 
     Model& model() { return model_; }
     const Model& model() const { return model_; }
-    // The date text the form was opened with; Open puts it back into txtDate.
+    // The date text the form was opened with; Open puts it back into the
+    // date field.
     const std::string& today() const { return today_; }
 
     const FieldState& field(Field f) const { return fields_[Index(f)]; }
@@ -144,13 +147,15 @@ public:
     bool IsDouble() const { return double_; }
     // 1 constant elevation, 2 downstream channel, 3 irregular channel
     int TailwaterOption() const { return twOption_; }
-    // Items of a list field (cboPipematerial, cboBoxinlet, cboTWshape, cboTWMaterial).
+    // Items of a list field (pipe material, inlet type, channel shape and
+    // channel roughness).
     const std::vector<std::string>& Items(Field list) const;
 
-    // Focus events: the focus colour, and the roughness copy on leaving txtBoxrough.
+    // Focus events: the focus colour, and the roughness copy on leaving the
+    // barrel roughness field.
     void FocusGained(Field f);
     void FocusLost(Field f);
-    // What leaving txtBoxrough would do, done before the fields are taken by
+    // What leaving the barrel roughness field would do, done before the fields are taken by
     // a run or a save: the outlet section takes the barrel roughness when
     // that field was entered or edited since the outlet roughness was last
     // set. A later edit of the outlet roughness is never undone.

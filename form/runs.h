@@ -29,7 +29,7 @@ struct RunOutcome {
     enum class Kind {
         Analysed,   // results are in the model (and the rating table)
         Refused,    // "Input data is insufficient !", a check or the slope limit
-        Fault       // a run-time fault during the analysis
+        Fault       // a fault during the analysis
     };
     Kind kind = Kind::Analysed;
     // Shown before the outcome without ending the run ("Error: ... occurred in CalSlope").

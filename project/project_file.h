@@ -20,7 +20,7 @@ public:
                      const std::string& description);
     int line() const { return line_; }
     const std::string& field() const { return field_; }
-    // The run time's description alone ("Input past end of file", "Type mismatch").
+    // The description alone ("Input past end of file", "Type mismatch").
     const std::string& description() const { return description_; }
 
 private:
