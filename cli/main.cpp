@@ -211,14 +211,21 @@ int Analyse(const Options& options) {
     return kExitUsage;
 }
 
+// A command of the line: every one analyses the project file it is given.
+CLI::App* AddCommand(CLI::App& app, const char* name, const char* description,
+                     Options& options) {
+    CLI::App* command = app.add_subcommand(name, description);
+    command->add_option("file", options.path, "Project file (.klp)")->required();
+    return command;
+}
+
 void AddDrawCommands(CLI::App& app, Options& options) {
     CLI::App* report =
-        app.add_subcommand("report", "Write the printed pages of the design and range runs");
-    report->add_option("file", options.path, "Project file (.klp)")->required();
+        AddCommand(app, "report", "Write the printed pages of the design and range runs", options);
     report->add_option("--pdf", options.pdf, "PDF file to write")->required();
     report->add_flag("--metric", options.metric, "Show the results in metric units");
-    CLI::App* plot = app.add_subcommand("plot", "Draw the profile or a rating curve as a PNG");
-    plot->add_option("file", options.path, "Project file (.klp)")->required();
+    CLI::App* plot =
+        AddCommand(app, "plot", "Draw the profile or a rating curve as a PNG", options);
     plot->add_option("--profile", options.profilePng, "PNG file of the water-surface profile");
     plot->add_option("--rating", options.rating, "Rating curve hw, depth or velocity, and its PNG")
         ->expected(2);
@@ -248,13 +255,11 @@ std::optional<int> Parse(int argc, char** argv, Options& options) {
         {"design", "Analyse the design discharge"},
         {"range", "Analyse the range of discharges (rating table)"}};
     for (const auto& [name, description] : commands) {
-        CLI::App* sub = app.add_subcommand(name, description);
-        sub->add_option("file", options.path, "Project file (.klp)")->required();
+        CLI::App* sub = AddCommand(app, name, description, options);
         sub->add_flag("--json", options.json, "Print one JSON object in English units");
         sub->add_flag("--metric", options.metric, "Show the report in metric units");
     }
-    CLI::App* hy8 = app.add_subcommand("hy8", "Write the HY-8 input and performance files");
-    hy8->add_option("file", options.path, "Project file (.klp)")->required();
+    CLI::App* hy8 = AddCommand(app, "hy8", "Write the HY-8 input and performance files", options);
     hy8->add_option("--name", options.hy8Name, "Base name of the two files")->required();
     hy8->add_option("--dir", options.hy8Dir, "Folder to write them into")->required();
     AddDrawCommands(app, options);
