@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     if (Answered(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");
-    QApplication::setApplicationName("KELP");
+    QApplication::setApplicationName(kelp::kProgramName);
     QApplication::setApplicationVersion(KELP_VERSION);
 
     kelp::Model model;

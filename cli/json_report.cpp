@@ -18,6 +18,8 @@ Json Number(float value) {
     return parsed;
 }
 
+constexpr const char* kWarningsKey = "Warnings";
+
 struct NumberKey {
     const char* key;
     float Model::*value;
@@ -77,24 +79,6 @@ Json Profile(const Model& m) {
     return points;
 }
 
-struct ColumnKey {
-    const char* key;
-    std::array<float, 12> RatingTable::*values;
-};
-
-constexpr ColumnKey kColumns[] = {
-    {"TableQ", &RatingTable::TableQ},
-    {"TableHW", &RatingTable::TableHW},
-    {"TableIC", &RatingTable::TableIC},
-    {"TableBC", &RatingTable::TableBC},
-    {"TableFroude", &RatingTable::TableFroude},
-    {"TableDcrit", &RatingTable::TableDcrit},
-    {"TableOutDepth", &RatingTable::TableOutDepth},
-    {"TableOutVel", &RatingTable::TableOutVel},
-    {"TableTWDepth", &RatingTable::TableTWDepth},
-    {"TableTWVel", &RatingTable::TableTWVel},
-};
-
 }  // namespace
 
 Json DesignJson(const Model& model, ControlCase control) {
@@ -106,7 +90,7 @@ Json DesignJson(const Model& model, ControlCase control) {
     AddNumbers(out, model, kBreakPoints);
     out["Control"] = static_cast<int>(control);
     out["Profile"] = Profile(model);
-    out["Warnings"] = model.Warnings;
+    out[kWarningsKey] = model.Warnings;
     return out;
 }
 
@@ -114,9 +98,13 @@ Json RangeJson(const RatingTable& table) {
     Json rows = Json::array();
     for (int row = 0; row < RatingTable::kRows; ++row) {
         Json r = Json::object();
-        for (const ColumnKey& c : kColumns) r[c.key] = Number((table.*c.values)[row]);
-        r["TableJump"] = table.TableJump[row];
-        r["Warnings"] = table.Warnings[row];
+        for (const RatingColumn& column : kRatingColumns) {
+            if (column.numbers)
+                r[column.name] = Number(NumberAt(table, column, row));
+            else
+                r[column.name] = table.TableJump[static_cast<std::size_t>(row)];
+        }
+        r[kWarningsKey] = table.Warnings[row];
         rows.push_back(std::move(r));
     }
     return Json{{"rows", std::move(rows)}};

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/analysis.h"
-#include "form/runs.h"
+#include "form/rating_table.h"
 
 namespace kelp::cli {
 
@@ -13,7 +13,8 @@ using Json = nlohmann::ordered_json;
 
 // The design discharge's results, its profile points and warnings.
 Json DesignJson(const Model& model, ControlCase control);
-// {"rows": [...]} with the eleven rows of the rating table.
+// {"rows": [...]} with the eleven rows of the rating table, each with its
+// columns in order and its warnings.
 Json RangeJson(const RatingTable& table);
 
 }  // namespace kelp::cli

@@ -3,32 +3,29 @@
 // printed pages as a PDF or draws the profile and rating curves as PNGs.
 //
 // Exit status: 0 analysed, 1 the file cannot be read, 2 the input is refused,
-// 3 a run-time fault, 4 an output file cannot be written, 64 a usage error.
+// 3 a fault during the analysis, 4 an output file cannot be written, 64 a
+// usage error.
 // Messages go to standard error; Qt's own only with --verbose.
 
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 
-#include <charconv>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <exception>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "cli/error_prompts.h"
 #include "cli/json_report.h"
 #include "cli/qt_messages.h"
 #include "cli/text_report.h"
-#include "form/runs.h"
-#include "model/codes.h"
+#include "form/today.h"
 #include "project/project_file.h"
 #include "results/hy8_files.h"
+#include "session/session.h"
 #include "ui/plots/profile_plot.h"
 #include "ui/plots/rating_curve.h"
 #include "ui/print/output_files.h"
@@ -71,75 +68,59 @@ struct Options {
     std::vector<std::string> rating;  // curve name, PNG path
     int curve = 0;                    // RatingCurveKind of `rating`
     kelp::CalendarDate today;         // the date every dated output shows
-
-    float UnitSystem() const { return kelp::UnitSystemCode(metric); }
 };
 
-// Today's date, from the clock or, when SOURCE_DATE_EPOCH holds a number of
-// seconds since 1970 (UTC), from that moment, so that the dated outputs (the
-// form's date field, the HY-8 files, the printed pages) can be reproduced.
+// The date every dated output shows; a SOURCE_DATE_EPOCH that is not a
+// number of seconds is a usage error.
 kelp::CalendarDate Today() {
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (!epoch) return kelp::LocalDate();
-    const std::string_view text(epoch);
-    std::time_t seconds = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    std::tm utc{};
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !gmtime_r(&seconds, &utc))
-        throw CLI::ValidationError("SOURCE_DATE_EPOCH",
-                                   "not a number of seconds: " + std::string(text));
-    return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday};
+    try {
+        return kelp::ReproducibleDate();
+    } catch (const std::invalid_argument& error) {
+        throw CLI::ValidationError("SOURCE_DATE_EPOCH", error.what());
+    }
 }
 
-// The form's date field and the pages' foot show dates as 2024-05-01.
-std::string IsoDateText(const kelp::CalendarDate& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
+// Tells the outcome of a run on standard error; its exit status.
+int Told(kelp::Session& session, const kelp::RunOutcome& outcome) {
+    session.Tell(outcome);
+    switch (outcome.kind) {
+        case kelp::RunOutcome::Kind::Analysed: return 0;
+        case kelp::RunOutcome::Kind::Refused: return kExitRefused;
+        case kelp::RunOutcome::Kind::Fault: break;
+    }
+    return kExitFault;
 }
 
-// Notices first; then the message that ended the run, if any, and its status.
-int ReportOutcome(const kelp::RunOutcome& outcome) {
-    for (const kelp::Message& notice : outcome.notices) std::cerr << notice.text << '\n';
-    if (outcome.kind == kelp::RunOutcome::Kind::Analysed) return 0;
-    if (outcome.message) std::cerr << outcome.message->text << '\n';
-    return outcome.kind == kelp::RunOutcome::Kind::Refused ? kExitRefused : kExitFault;
-}
-
-int Design(kelp::InputForm& form, const Options& options) {
-    kelp::RunOutcome outcome = kelp::RunDesign(form);
-    if (int status = ReportOutcome(outcome)) return status;
-    const kelp::Model& model = form.model();
+int Design(kelp::Session& session, const Options& options) {
+    kelp::RunOutcome outcome = session.AnalyseDesign();
+    if (int status = Told(session, outcome)) return status;
+    session.ChooseResultUnit(options.metric);
     if (options.json)
-        std::cout << kelp::cli::DesignJson(model, outcome.control).dump(1) << '\n';
+        std::cout << kelp::cli::DesignJson(session.model(), outcome.control).dump(1) << '\n';
     else
-        kelp::cli::PrintDesignReport(std::cout,
-                                     kelp::BuildOutputTexts(model, options.UnitSystem()));
+        kelp::cli::PrintDesignReport(std::cout, session.ResultTexts());
     return 0;
 }
 
-int Range(kelp::InputForm& form, const Options& options) {
-    kelp::RatingTable table;
-    if (int status = ReportOutcome(kelp::RunRange(form, table))) return status;
+int Range(kelp::Session& session, const Options& options) {
+    if (int status = Told(session, session.AnalyseRange())) return status;
+    session.ChooseResultUnit(options.metric);
     if (options.json)
-        std::cout << kelp::cli::RangeJson(table).dump(1) << '\n';
+        std::cout << kelp::cli::RangeJson(session.ratingTable()).dump(1) << '\n';
     else
-        kelp::cli::PrintRangeReport(
-            std::cout, kelp::BuildTableTexts(table, form.model(), options.UnitSystem()));
+        kelp::cli::PrintRangeReport(std::cout, session.RatingTableTexts());
     return 0;
 }
 
 // Hands the design discharge to HY-8: the culvert input and performance files,
 // written into DIR without starting anything.
-int Hy8(kelp::InputForm& form, const Options& options) {
-    if (int status = ReportOutcome(kelp::RunDesign(form))) return status;
+int Hy8(kelp::Session& session, const Options& options) {
+    if (int status = Told(session, session.AnalyseDesign())) return status;
     try {
-        kelp::WriteHy8Files(form.model(), options.hy8Name, options.hy8Dir,
+        kelp::WriteHy8Files(session.model(), options.hy8Name, options.hy8Dir,
                             kelp::Hy8DateText(options.today));
     } catch (const kelp::Hy8Fault& fault) {
-        std::cerr << "Error " << fault.number() << ": " << fault.what()
-                  << " occurred while writing the HY-8 files\n";
+        std::cerr << fault.Text("writing the HY-8 files") << '\n';
         return kExitWriteError;
     }
     return 0;
@@ -152,7 +133,7 @@ int Written(Write write) {
     try {
         write();
     } catch (const kelp::RuntimeFault& fault) {
-        std::cerr << "Error:" << fault.what() << '\n';
+        std::cerr << kelp::FaultText(fault.what()) << '\n';
         return kExitFault;
     } catch (const std::runtime_error& error) {
         std::cerr << error.what() << '\n';
@@ -161,14 +142,12 @@ int Written(Write write) {
     return 0;
 }
 
-// The range run comes first: the design run after it leaves the design
-// discharge's results in the model, and the table keeps its rows.
-int Report(kelp::InputForm& form, const Options& options) {
-    kelp::RatingTable table;
-    if (int status = ReportOutcome(kelp::RunRange(form, table))) return status;
-    if (int status = ReportOutcome(kelp::RunDesign(form))) return status;
-    kelp::PrintSource source{form.model(), &form, &table, options.UnitSystem(),
-                              IsoDateText(options.today)};
+int Report(kelp::Session& session, const Options& options) {
+    if (int status = Told(session, session.AnalyseForReport())) return status;
+    session.ChooseResultUnit(options.metric);
+    kelp::PrintSource source{session.model(), &session.form(), &session.ratingTable(),
+                             session.UnitSystemOf(kelp::WindowKind::Output),
+                             kelp::IsoDateText(options.today)};
     return Written([&] { kelp::WritePdf(options.pdf, source, kelp::kReportPages); });
 }
 
@@ -176,18 +155,18 @@ int WritePicture(const std::string& path, const kelp::Picture& draw) {
     return Written([&] { kelp::WritePng(path, kPictureSize, draw); });
 }
 
-int Plot(kelp::InputForm& form, const Options& options) {
-    kelp::RatingTable table;
-    const kelp::Model& model = form.model();
+int Plot(kelp::Session& session, const Options& options) {
+    const kelp::Model& model = session.model();
     if (options.curve) {
-        if (int status = ReportOutcome(kelp::RunRange(form, table))) return status;
+        if (int status = Told(session, session.AnalyseRange())) return status;
         int status = WritePicture(options.rating[1], [&](QPainter& p, const QRectF& area) {
-            kelp::DrawRatingCurve(p, area, model, table, options.curve, options.metric);
+            kelp::DrawRatingCurve(p, area, model, session.ratingTable(), options.curve,
+                                  options.metric);
         });
         if (status) return status;
     }
     if (options.profilePng.empty()) return 0;
-    if (int status = ReportOutcome(kelp::RunDesign(form))) return status;
+    if (int status = Told(session, session.AnalyseDesign())) return status;
     return WritePicture(options.profilePng, [&](QPainter& p, const QRectF& area) {
         kelp::DrawProfile(p, area, model, options.metric);
     });
@@ -195,7 +174,7 @@ int Plot(kelp::InputForm& form, const Options& options) {
 
 // Drawing needs the fonts of a QGuiApplication, never a display: without one
 // Qt's offscreen platform is chosen.
-int Draw(kelp::InputForm& form, const Options& options) {
+int Draw(kelp::Session& session, const Options& options) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -204,31 +183,49 @@ int Draw(kelp::InputForm& form, const Options& options) {
     char name[] = "kelp-cli";
     char* argv[] = {name, nullptr};
     QGuiApplication gui(argc, argv);
-    return options.command == "report" ? Report(form, options) : Plot(form, options);
+    return options.command == "report" ? Report(session, options) : Plot(session, options);
 }
 
+// The commands that analyse a project, by the word that names them.
+struct Command {
+    const char* name;
+    int (*run)(kelp::Session& session, const Options& options);
+};
+constexpr Command kCommands[] = {
+    {"design", Design}, {"range", Range}, {"hy8", Hy8}, {"report", Draw}, {"plot", Draw}};
+
+// The project is read as the desktop program's File menu reads it, into the
+// input form of a session of its own.
 int Analyse(const Options& options) {
     kelp::Model model;
-    kelp::InputForm form(model, IsoDateText(options.today));
+    kelp::cli::ErrorPrompts prompts(std::cerr);
+    kelp::Session session(model, prompts, [&] { return kelp::IsoDateText(options.today); });
     try {
-        kelp::ReadProjectFile(options.path, form);
+        kelp::ReadProjectFile(options.path, session.form());
     } catch (const kelp::ProjectReadError& error) {
         std::cerr << error.what() << '\n';
         return kExitReadError;
     }
-    if (options.command == "hy8") return Hy8(form, options);
-    if (options.command == "report" || options.command == "plot") return Draw(form, options);
-    return options.command == "design" ? Design(form, options) : Range(form, options);
+    for (const Command& command : kCommands)
+        if (options.command == command.name) return command.run(session, options);
+    return kExitUsage;
+}
+
+// A command of the line: every one analyses the project file it is given.
+CLI::App* AddCommand(CLI::App& app, const char* name, const char* description,
+                     Options& options) {
+    CLI::App* command = app.add_subcommand(name, description);
+    command->add_option("file", options.path, "Project file (.klp)")->required();
+    return command;
 }
 
 void AddDrawCommands(CLI::App& app, Options& options) {
     CLI::App* report =
-        app.add_subcommand("report", "Write the printed pages of the design and range runs");
-    report->add_option("file", options.path, "Project file (.klp)")->required();
+        AddCommand(app, "report", "Write the printed pages of the design and range runs", options);
     report->add_option("--pdf", options.pdf, "PDF file to write")->required();
     report->add_flag("--metric", options.metric, "Show the results in metric units");
-    CLI::App* plot = app.add_subcommand("plot", "Draw the profile or a rating curve as a PNG");
-    plot->add_option("file", options.path, "Project file (.klp)")->required();
+    CLI::App* plot =
+        AddCommand(app, "plot", "Draw the profile or a rating curve as a PNG", options);
     plot->add_option("--profile", options.profilePng, "PNG file of the water-surface profile");
     plot->add_option("--rating", options.rating, "Rating curve hw, depth or velocity, and its PNG")
         ->expected(2);
@@ -258,13 +255,11 @@ std::optional<int> Parse(int argc, char** argv, Options& options) {
         {"design", "Analyse the design discharge"},
         {"range", "Analyse the range of discharges (rating table)"}};
     for (const auto& [name, description] : commands) {
-        CLI::App* sub = app.add_subcommand(name, description);
-        sub->add_option("file", options.path, "Project file (.klp)")->required();
+        CLI::App* sub = AddCommand(app, name, description, options);
         sub->add_flag("--json", options.json, "Print one JSON object in English units");
         sub->add_flag("--metric", options.metric, "Show the report in metric units");
     }
-    CLI::App* hy8 = app.add_subcommand("hy8", "Write the HY-8 input and performance files");
-    hy8->add_option("file", options.path, "Project file (.klp)")->required();
+    CLI::App* hy8 = AddCommand(app, "hy8", "Write the HY-8 input and performance files", options);
     hy8->add_option("--name", options.hy8Name, "Base name of the two files")->required();
     hy8->add_option("--dir", options.hy8Dir, "Folder to write them into")->required();
     AddDrawCommands(app, options);

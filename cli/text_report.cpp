@@ -82,15 +82,14 @@ void PrintDesignReport(std::ostream& out, const OutputTexts& t) {
             PrintLine(out, *line, line == &t.size ? line->value + " x " + t.sizeSpan : line->value);
         }
     }
-    if (!t.warnings.empty()) out << "\nWarnings\n";
+    if (!t.warnings.empty()) out << '\n' << kWarningsCaption << '\n';
     for (const std::string& warning : t.warnings) out << "  " << warning << '\n';
 }
 
 void PrintRangeReport(std::ostream& out, const TableTexts& t) {
-    out << t.title << '\n'
-        << "Project: " << t.project << '\n'
-        << "Station or Location: " << t.location << '\n'
-        << "Date: " << t.date << "\n\n";
+    out << t.title << '\n';
+    for (const std::string& line : ProjectLines(t)) out << line << '\n';
+    out << '\n';
     PrintTable(out, t);
     if (!t.notes.empty()) out << '\n';
     for (const std::string& note : t.notes) out << kWarningMark << ' ' << note << '\n';

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/codes.h"
+
 namespace kelp {
 namespace {
 
@@ -57,6 +59,12 @@ const PipeMaterialEntry& PipeMaterialOf(std::string_view text) {
 }
 
 const PipeMaterialEntry* PipeMaterialByCode(float code) { return FindCode(kPipeMaterials, code); }
+
+std::string_view MaterialName(const Model& model) {
+    if (!IsPipe(model.CulvertShape)) return kConcrete;
+    const PipeMaterialEntry* entry = PipeMaterialByCode(model.PipeMaterial);
+    return entry ? entry->text : kPipeMaterials.back().text;
+}
 
 const ChannelShape& ChannelShapeOf(std::string_view text) {
     const ChannelShape* entry = FindText(kChannelShapes, text);

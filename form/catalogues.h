@@ -78,24 +78,23 @@ inline constexpr std::array<InletRow, 7> kPipeInletRows{{
 inline constexpr InletRow kPipeCatchAll{"Beveled Edge (1.5:1)", InletSetId::P8, InletSetId::P8};
 
 inline constexpr std::string_view kConcrete = "Concrete";
-inline constexpr std::string_view kDefaultBoxInlet = "Wingwall, 1.5:1 Bevel (18-34 deg. Flare)";
-inline constexpr std::string_view kDefaultPipeInlet = "Flared End Section";
+inline constexpr std::string_view kDefaultBoxInlet = kBoxCatchAll.text;
+inline constexpr std::string_view kDefaultPipeInlet = kPipeInletRows[6].text;
 
-// The box inlet list as offered.
+// The inlet lists as offered: the rows' texts in an order of their own. The
+// box list's last entry has no row of its own and loads the catch-all set.
 inline constexpr std::array<std::string_view, 8> kBoxInletList{
-    "Headwall, Square Edge (90-45 deg.)",         "Headwall, 1.5:1 Bevel (90 deg.)",
-    "Headwall, 1:1 Bevel",                        "Wingwall, Square Edge (30-75 deg. Flare)",
-    "Wingwall, Square Edge (90 & 15 deg. Flare)", "Wingwall, Square Edge (0 deg. Flare)",
-    "Wingwall, 1.5:1 Bevel (18-34 deg. Flare)",   "Wingwall, 1:1 Bevel (45 deg. Flare)",
+    kBoxInletRows[0].text, kBoxInletRows[1].text, kBoxInletRows[2].text,
+    kBoxInletRows[3].text, kBoxInletRows[4].text, kBoxInletRows[5].text,
+    kBoxCatchAll.text,     "Wingwall, 1:1 Bevel (45 deg. Flare)",
 };
-
 inline constexpr std::array<std::string_view, 6> kConcretePipeInlets{
-    "Square Edge with Headwall", "Groove End Projecting", "Groove End in Headwall",
-    "Beveled Edge (1.5:1)",      "Beveled Edge (1:1)",    "Flared End Section",
+    kPipeInletRows[2].text, kPipeInletRows[3].text, kPipeInletRows[4].text,
+    kPipeCatchAll.text,     kPipeInletRows[5].text, kPipeInletRows[6].text,
 };
 inline constexpr std::array<std::string_view, 6> kCorrugatedPipeInlets{
-    "Thin Edge Projecting", "Mitered to Conform to Slope", "Square Edge with Headwall",
-    "Beveled Edge (1.5:1)", "Beveled Edge (1:1)",          "Flared End Section",
+    kPipeInletRows[0].text, kPipeInletRows[1].text, kPipeInletRows[2].text,
+    kPipeCatchAll.text,     kPipeInletRows[5].text, kPipeInletRows[6].text,
 };
 
 struct PipeMaterialEntry {
@@ -107,7 +106,7 @@ struct PipeMaterialEntry {
 
 // The last entry also stands for any text that is not one of the others.
 inline constexpr std::array<PipeMaterialEntry, 3> kPipeMaterials{{
-    {"Concrete", 1, "0.012", kConcretePipeInlets},
+    {kConcrete, 1, "0.012", kConcretePipeInlets},
     {"Corr. Metal Pipe", 2, "0.024", kCorrugatedPipeInlets},
     {"Corr. Alum. Pipe", 3, "0.031", kCorrugatedPipeInlets},
 }};
@@ -154,7 +153,7 @@ inline constexpr std::array<ChannelRoughness, 2> kFormerChannelRoughness{{
     {"Concrete, n = 0.012", 0.012f},
     {"CMP, n = 0.024", 0.024f},
 }};
-inline constexpr std::string_view kDefaultChannelRoughness = "Minor stream, n = 0.035";
+inline constexpr std::string_view kDefaultChannelRoughness = kChannelRoughness[12].text;
 
 // The row an inlet text loads for a box or a pipe (the catch-all row when
 // the text is none of the listed ones).
@@ -168,6 +167,9 @@ void LoadInletType(Model& model, bool box, std::string_view text, std::string_vi
 const PipeMaterialEntry& PipeMaterialOf(std::string_view text);
 // The material entry of a PipeMaterial code; nullptr for an unknown code.
 const PipeMaterialEntry* PipeMaterialByCode(float code);
+// The barrel's material as the results name it: a box is concrete; an
+// unknown pipe code reads as the last material.
+std::string_view MaterialName(const Model& model);
 
 // The shape entry of a text (trapezoid for an unknown or empty text).
 const ChannelShape& ChannelShapeOf(std::string_view text);

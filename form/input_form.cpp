@@ -74,7 +74,8 @@ constexpr std::array<Field, 7> kChannelFields{Field::cboTWshape,    Field::txtTW
                                               Field::txtTWdiameter, Field::txtTWslope,
                                               Field::txtTWrough};
 
-constexpr const char* kBoxRoughness = "0.012";
+// A box is concrete: it takes the concrete pipe's roughness.
+constexpr std::string_view kBoxRoughness = kPipeMaterials.front().roughness;
 constexpr const char* kDefaultChannelN = "0.035";
 constexpr char kEnter = 13;
 constexpr char kBackspace = 8;
@@ -101,8 +102,8 @@ InputForm::InputForm(Model& model, std::string today) : model_(model), today_(st
     model_.Gravity = kEnglishGravity;
     model_.ManningConst = kEnglishManning;
     SetText(Field::txtBarrels, "1");
-    SetText(Field::txtBoxrough, kBoxRoughness);
-    SetText(Field::txtNOut, kBoxRoughness);
+    SetText(Field::txtBoxrough, std::string(kBoxRoughness));
+    SetText(Field::txtNOut, std::string(kBoxRoughness));
     SetText(Field::txtDate, today_);
     model_.ProjectDate = today_;
     SetText(Field::cboTWMaterial, std::string(kDefaultChannelRoughness));
@@ -168,8 +169,8 @@ void InputForm::ChooseBox() {
     DisableKeepText(Field::txtDiameter, kDisabledGrey);
     DisableKeepText(Field::cboPipematerial, kDisabledGrey);
     model_.BarrelShape = 2;
-    SetText(Field::txtBoxrough, kBoxRoughness);
-    SetText(Field::txtNOut, kBoxRoughness);
+    SetText(Field::txtBoxrough, std::string(kBoxRoughness));
+    SetText(Field::txtNOut, std::string(kBoxRoughness));
 }
 
 // The inlet list stays empty, and the inlet-control values as they were,

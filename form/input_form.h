@@ -35,16 +35,45 @@ const char* FieldName(Field field);
 // fields that have none of their own.
 const char* FieldLabel(Field field);
 
+// Captions of the form's groups and of its choices, which the window shows
+// and the printed input page repeats.
+inline constexpr const char* kProjectGroup = "Project Data";
+inline constexpr const char* kCulvertGroup = "Culvert Data";
+inline constexpr const char* kProfileGroup = "Culvert Profile Data";
+inline constexpr const char* kDischargeGroup = "Discharge Data";
+inline constexpr const char* kTailwaterGroup = "Tailwater Data";
+inline constexpr const char* kBoxCaption = "Concrete Box";
+inline constexpr const char* kPipeCaption = "Circular Pipe";
+inline constexpr const char* kSingleCaption = "Single Broken-back";
+inline constexpr const char* kDoubleCaption = "Double Broken-back";
+// By tailwater option 1, 2 and 3.
+inline constexpr std::array<const char*, 3> kTailwaterCaptions{
+    "Constant Elevation", "Downstream Channel", "Irregular Downstream Channel"};
+
 // Which unit label stands beside a field; the labels of a group change together.
 enum class UnitGroup { None, Discharge, Length, SideSlope, BottomSlope };
 UnitGroup FieldUnitGroup(Field field);
 
+// The names of the units of either system, as labels, results and pages
+// show them.
+struct UnitNames {
+    const char* discharge;
+    const char* length;
+    const char* velocity;
+    const char* slope;
+};
+inline constexpr UnitNames kEnglishUnits{"cfs", "ft", "ft/s", "ft/ft"};
+inline constexpr UnitNames kMetricUnits{"cms", "m", "m/s", "m/m"};
+constexpr const UnitNames& UnitNamesOf(bool metric) {
+    return metric ? kMetricUnits : kEnglishUnits;
+}
+
 // Captions of the unit labels, English at start.
 struct UnitCaptions {
-    std::string discharge = "cfs";
-    std::string length = "ft";
+    std::string discharge = kEnglishUnits.discharge;
+    std::string length = kEnglishUnits.length;
     std::string sideSlope = "H:1V";
-    std::string bottomSlope = "ft/ft";
+    std::string bottomSlope = kEnglishUnits.slope;
 };
 
 // Background colours as 0xRRGGBB.
@@ -76,12 +105,13 @@ class InputForm {
 public:
     // Builds the form in its start-up state (English units, defaults, box,
     // double broken-back, downstream channel) over the shared model. `today`
-    // is the date text put into txtDate.
+    // is the date text put into the date field.
     InputForm(Model& model, std::string today);
 
     Model& model() { return model_; }
     const Model& model() const { return model_; }
-    // The date text the form was opened with; Open puts it back into txtDate.
+    // The date text the form was opened with; Open puts it back into the
+    // date field.
     const std::string& today() const { return today_; }
 
     const FieldState& field(Field f) const { return fields_[Index(f)]; }
@@ -117,13 +147,15 @@ public:
     bool IsDouble() const { return double_; }
     // 1 constant elevation, 2 downstream channel, 3 irregular channel
     int TailwaterOption() const { return twOption_; }
-    // Items of a list field (cboPipematerial, cboBoxinlet, cboTWshape, cboTWMaterial).
+    // Items of a list field (pipe material, inlet type, channel shape and
+    // channel roughness).
     const std::vector<std::string>& Items(Field list) const;
 
-    // Focus events: the focus colour, and the roughness copy on leaving txtBoxrough.
+    // Focus events: the focus colour, and the roughness copy on leaving the
+    // barrel roughness field.
     void FocusGained(Field f);
     void FocusLost(Field f);
-    // What leaving txtBoxrough would do, done before the fields are taken by
+    // What leaving the barrel roughness field would do, done before the fields are taken by
     // a run or a save: the outlet section takes the barrel roughness when
     // that field was entered or edited since the outlet roughness was last
     // set. A later edit of the outlet roughness is never undone.

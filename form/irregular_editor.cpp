@@ -138,7 +138,7 @@ bool IrregularEditor::SaveAndExit(Prompts& prompts) {
         prompts.Tell(kInsufficientInput);
         return false;
     } catch (const RuntimeFault& fault) {
-        prompts.Tell(std::string("Error:") + fault.what() + " occurred in SaveAndExit");
+        prompts.Tell(FaultText(fault.what(), "SaveAndExit"));
         return false;
     }
     Write(entry, model_);

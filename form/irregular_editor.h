@@ -34,7 +34,7 @@ inline constexpr const char* kSaveAndExitCaption = "&Save and Exit";
 // The boxes of the editor other than the fifteen coordinate rows.
 enum class IrrBox { txtNIRC, txtLLP, txtRP, txtNleft, txtNmain, txtNright, txtSlope, txtCOPT, Count };
 
-// The subchannel options Option1..Option4: caption, and which overbank's
+// The subchannel options 1 to 4: caption, and which overbank's
 // boundary and n boxes they show (the main channel's n always shows).
 struct SubchannelOption {
     const char* caption;
@@ -62,7 +62,7 @@ public:
 
     const std::string& text(IrrBox box) const { return boxes_[Index(box)]; }
     void SetText(IrrBox box, std::string text) { boxes_[Index(box)] = std::move(text); }
-    // Coordinate rows 1..15 (txtSTA1.., txtELEV1..).
+    // Coordinate rows 1..15.
     const std::string& StationText(int row) const { return stations_[Row(row)].text; }
     const std::string& ElevationText(int row) const { return elevations_[Row(row)].text; }
     void SetStationText(int row, std::string text) { stations_[Row(row)].text = std::move(text); }
@@ -74,14 +74,14 @@ public:
     std::string StationHeading() const { return metric_ ? "Station (m)" : "Station (ft)"; }
     std::string ElevationHeading() const { return metric_ ? "Elevation (m)" : "Elevation (ft)"; }
 
-    // Option1..Option4; 0 while none is selected.
+    // Subchannel options 1..4; 0 while none is selected.
     void ChooseOption(int option);
     int Option() const { return option_; }
 
     // A box shows together with its label.
     bool Visible(IrrBox box) const;
     bool RowVisible(int row) const;
-    // Leaving txtNIRC shows rows 4 to 15 up to the entered count.
+    // Leaving the count box shows rows 4 to 15 up to the entered count.
     void CountFocusLost();
 
     // "Click Here to Enter Cross Section Data": complains about a count

@@ -6,11 +6,27 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "form/input_form.h"
 
 namespace kelp {
+
+// The program's name, the title of its boxes unless one is given.
+inline constexpr const char* kProgramName = "KELP";
+
+// The text of a fault that a command traps: "Error:" and its description,
+// then " occurred in " and the routine that met it, when one is named.
+inline std::string FaultText(std::string_view description, std::string_view routine = {}) {
+    std::string text = "Error:" + std::string(description);
+    if (!routine.empty()) text += " occurred in " + std::string(routine);
+    return text;
+}
+
+// Descriptions of the failures met in reading a file.
+inline constexpr const char* kFileNotFoundText = "File not found";
+inline constexpr const char* kPastEndText = "Input past end of file";
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
@@ -26,7 +42,7 @@ struct FileFilter {
 class Prompts {
 public:
     virtual ~Prompts() = default;
-    // A message box; title "" is the program's default title ("KELP").
+    // A message box; title "" is the program's name.
     virtual Answer Ask(const std::string& text, const std::string& title, Buttons buttons,
                        Icon icon) = 0;
     // An open or save dialog; `initial` is the 1-based filter shown first.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "form/prompts.h"
 #include "form/take_fields.h"
 #include "model/codes.h"
 #include "model/number_text.h"
@@ -12,8 +13,6 @@ namespace kelp {
 namespace {
 
 constexpr const char* kSlopeTooSteep = "Slope greater than allowable.";
-constexpr const char* kRangeFailure =
-    "KELP IS UNABLE TO PERFORM TASK, AN ERROR OCCURED DURING PROCESSING";
 
 // A message box with the program's default title and no icon.
 Message Plain(std::string text) { return {std::move(text), {}, false}; }
@@ -96,7 +95,7 @@ std::optional<Message> CalSlope(const InputForm& form, Model& m) {
         m.ShownSteepSlope = steep;
         m.ShownInletSlope = inlet;
     } catch (const RuntimeFault& fault) {
-        return Plain("Error:" + std::string(fault.what()) + " occurred in CalSlope");
+        return Plain(FaultText(fault.what(), "CalSlope"));
     }
     return std::nullopt;
 }
@@ -114,7 +113,7 @@ RunOutcome& Fail(RunOutcome& out, Message message) {
     return out;
 }
 
-Message SlopeTooSteep() { return {kSlopeTooSteep, "KELP", true}; }
+Message SlopeTooSteep() { return {kSlopeTooSteep, kProgramName, true}; }
 
 // Common start of both runs: display slopes, fields, order checks. Returns
 // false when the run has been refused.
@@ -133,34 +132,9 @@ bool TakeAndCheck(InputForm& form, RunOutcome& out, Strictness strictness) {
 }
 
 std::string DesignFaultText(const RuntimeFault& fault) {
-    std::string text =
-        "Error:" + std::string(fault.what()) + " occurred in the design discharge analysis";
+    std::string text = FaultText(fault.what(), "the design discharge analysis");
     if (!fault.where().empty()) text += " (" + fault.where() + ")";
     return text;
-}
-
-// Where each row's numbers come from in the model.
-struct ColumnSource {
-    std::array<float, 12> RatingTable::*column;
-    float Model::*result;
-};
-
-constexpr ColumnSource kColumnSources[] = {
-    {&RatingTable::TableHW, &Model::HWDepth},
-    {&RatingTable::TableIC, &Model::InletControlElev},
-    {&RatingTable::TableBC, &Model::BreakControlElev},
-    {&RatingTable::TableFroude, &Model::OutletFroude},
-    {&RatingTable::TableDcrit, &Model::CriticalDepth},
-    {&RatingTable::TableOutDepth, &Model::OutletDepth},
-    {&RatingTable::TableOutVel, &Model::OutletVelocity},
-    {&RatingTable::TableTWDepth, &Model::TWDepth},
-    {&RatingTable::TableTWVel, &Model::TWVelocity},
-};
-
-void CopyRow(const Model& m, RatingTable& table, int row) {
-    for (const ColumnSource& source : kColumnSources) (table.*source.column)[row] = m.*source.result;
-    table.TableJump[row] = m.JumpFlag;
-    table.Warnings[row] = m.Warnings;
 }
 
 void FillTable(Model& m, RatingTable& table) {
@@ -170,7 +144,7 @@ void FillTable(Model& m, RatingTable& table) {
     int start = 0;
     if (table.TableQ[0] == 0) {
         // No flow to analyse: the row keeps its zeros.
-        table.TableJump[0] = "NA";
+        table.TableJump[0] = kNotAnalysed;
         start = 1;
     }
     for (int row = start; row < RatingTable::kRows; ++row) {
@@ -181,6 +155,11 @@ void FillTable(Model& m, RatingTable& table) {
 
 }  // namespace
 
+Message RangeFailure() {
+    return {"KELP IS UNABLE TO PERFORM TASK, AN ERROR OCCURED DURING PROCESSING", "KELP Monitor",
+            true};
+}
+
 RunOutcome RunDesign(InputForm& form) {
     Model& m = form.model();
     m.RunMode = 1;
@@ -188,8 +167,7 @@ RunOutcome RunDesign(InputForm& form) {
     try {
         if (!TakeAndCheck(form, out, Strictness::Strict)) return out;
     } catch (const RuntimeFault& fault) {
-        return Fail(out, {"Error:" + std::string(fault.what()) + " occurred in AssignVariables",
-                          "KELP", false});
+        return Fail(out, {FaultText(fault.what(), kTakeFieldsRoutine), kProgramName, false});
     }
     try {
         ComputeSectionLengths(m);
@@ -197,7 +175,7 @@ RunOutcome RunDesign(InputForm& form) {
             if (slope > kSlopeLimit) return Refuse(out, SlopeTooSteep());
         out.control = AnalyseDischarge(m, RoundTrip(m.DesignQ));
     } catch (const RuntimeFault& fault) {
-        return Fail(out, {DesignFaultText(fault), "KELP", false});
+        return Fail(out, {DesignFaultText(fault), kProgramName, false});
     }
     return out;
 }
@@ -229,7 +207,7 @@ RunOutcome RunRange(InputForm& form, RatingTable& table) {
         if (m.SteepSectionSlope > kSlopeLimit) return Refuse(out, SlopeTooSteep());
         FillTable(m, table);
     } catch (const RuntimeFault&) {
-        return Fail(out, {kRangeFailure, "KELP Monitor", true});
+        return Fail(out, RangeFailure());
     }
     return out;
 }

@@ -12,6 +12,7 @@
 
 #include "engine/analysis.h"
 #include "form/input_form.h"
+#include "form/rating_table.h"
 
 namespace kelp {
 
@@ -21,11 +22,14 @@ struct Message {
     bool exclamation = false;   // exclamation icon
 };
 
+// What ends a range run, or a row's detail, that met a fault.
+Message RangeFailure();
+
 struct RunOutcome {
     enum class Kind {
         Analysed,   // results are in the model (and the rating table)
         Refused,    // "Input data is insufficient !", a check or the slope limit
-        Fault       // a run-time fault during the analysis
+        Fault       // a fault during the analysis
     };
     Kind kind = Kind::Analysed;
     // Shown before the outcome without ending the run ("Error: ... occurred in CalSlope").
@@ -40,15 +44,6 @@ struct RunOutcome {
 
 // "Press Button to Analyze Design Discharge ": sets RunMode 1 and analyses DesignQ.
 RunOutcome RunDesign(InputForm& form);
-
-// Rating-table arrays, rows 0..10, English units.
-struct RatingTable {
-    static constexpr int kRows = 11;
-    std::array<float, 12> TableQ{}, TableHW{}, TableIC{}, TableBC{}, TableFroude{},
-        TableDcrit{}, TableOutDepth{}, TableOutVel{}, TableTWDepth{}, TableTWVel{};
-    std::array<std::string, 11> TableJump{};
-    std::array<std::vector<std::string>, 11> Warnings{};  // per row
-};
 
 // The eleven table discharges: minimum to maximum in ten steps with the design
 // discharge worked in.

@@ -12,6 +12,8 @@
 namespace kelp {
 
 inline constexpr const char* kInsufficientInput = "Input data is insufficient !";
+// The routine named in the message of a fault met while taking the fields.
+inline constexpr const char* kTakeFieldsRoutine = "AssignVariables";
 
 // Moves every field into the form's model, in English units, in the order
 // discharges, barrels, project text, profile, barrel, roughness, tailwater;

@@ -41,8 +41,8 @@ constexpr const char* kMetricFormat = "0.000";
 // After any unit choice the side-slope captions carry the blank line the
 // user writes the ratio on.
 UnitCaptions Captions(bool metric) {
-    if (metric) return {"cms", "m", "__H:1V", "m/m"};
-    return {"cfs", "ft", "__H:1V", "ft/ft"};
+    const UnitNames& names = UnitNamesOf(metric);
+    return {names.discharge, names.length, "__H:1V", names.slope};
 }
 
 // A text that is not a number (an empty field in particular) stays as it is.

@@ -1,7 +1,7 @@
 // Any bytes as a project file: reading must either fill the form or raise a
 // ProjectReadError, and the design run of whatever was read must end in one
-// of its outcomes (a run-time fault is an outcome, never an escape), with no
-// memory error, undefined behaviour or endless loop on the way.
+// of its outcomes (a fault of the analysis is an outcome, never an escape),
+// with no memory error, undefined behaviour or endless loop on the way.
 #include <cstddef>
 #include <cstdint>
 #include <memory>

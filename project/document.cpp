@@ -13,12 +13,14 @@ namespace kelp {
 namespace {
 
 // Both dialogs open on the project files.
-const std::vector<FileFilter> kProjectFilters{{"KELP Files(*.klp)", "*.klp"},
-                                              {"All Files (*.*)", "*.*"}};
+constexpr const char* kProjectPattern = "*.klp";
+constexpr const char* kAllFilesPattern = "*.*";
+const std::vector<FileFilter> kProjectFilters{{"KELP Files(*.klp)", kProjectPattern},
+                                              {"All Files (*.*)", kAllFilesPattern}};
 constexpr int kProjectInitial = 1;
-const std::vector<FileFilter> kSaveAsFilters{{"All Files (*.*)", "*.*"},
+const std::vector<FileFilter> kSaveAsFilters{{"All Files (*.*)", kAllFilesPattern},
                                              {"Text Files(*.txt)", "*.txt"},
-                                             {"KELP Files (*.klp)", "*.klp"}};
+                                             {"KELP Files (*.klp)", kProjectPattern}};
 constexpr int kSaveAsInitial = 3;
 
 constexpr const char* kSaveCurrent = "Save current file?";
@@ -76,7 +78,7 @@ std::optional<std::string> AssignVariables(InputForm& form, Model& saved, Metric
     try {
         if (!TakeFieldsAsEntered(form, saved, metric)) return std::string(kInsufficientInput);
     } catch (const RuntimeFault& fault) {
-        return "Error:" + std::string(fault.what()) + " occurred in " + routine;
+        return FaultText(fault.what(), routine);
     }
     return std::nullopt;
 }

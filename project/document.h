@@ -57,7 +57,7 @@ private:
     std::string ProjectDialog(bool save);
     bool WriteTo(const Model& saved, const MetricValues& metric, const std::string& path);
     // Writes the form to path; `routine` names where a fault occurred.
-    bool SaveAssigned(const std::string& path, const char* routine = "AssignVariables");
+    bool SaveAssigned(const std::string& path, const char* routine = kTakeFieldsRoutine);
     bool SaveWithPromptName();
     bool SaveBeforeOpening();
     bool ReadsCleanly(const std::string& path);

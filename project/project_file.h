@@ -7,6 +7,7 @@
 #include <string>
 
 #include "form/input_form.h"
+#include "form/prompts.h"
 #include "form/take_fields.h"
 #include "model/model.h"
 
@@ -19,7 +20,7 @@ public:
                      const std::string& description);
     int line() const { return line_; }
     const std::string& field() const { return field_; }
-    // The run time's description alone ("Input past end of file", "Type mismatch").
+    // The description alone ("Input past end of file", "Type mismatch").
     const std::string& description() const { return description_; }
 
     // A path turned away before anything is read from it. The description

@@ -13,7 +13,7 @@
 namespace kelp {
 namespace {
 
-constexpr const char* kPastEnd = "Input past end of file";
+constexpr const char* kPastEnd = kPastEndText;
 
 // Takes the fields in order; a missing or unreadable one stops the reading
 // with the line and name the layout gives it.

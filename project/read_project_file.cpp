@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "form/prompts.h"
 #include "project/project_file.h"
 
 namespace kelp {
@@ -24,7 +25,7 @@ constexpr const char* kNotRegular = "not a regular file, so not a project";
 std::uintmax_t CheckedSize(const std::string& path) {
     std::error_code ec;
     fs::file_status status = fs::status(path, ec);
-    if (!fs::exists(status)) throw ProjectReadError(path, 0, "", "File not found");
+    if (!fs::exists(status)) throw ProjectReadError(path, 0, "", kFileNotFoundText);
     if (!fs::is_regular_file(status)) throw ProjectReadError::Refused(path, kNotRegular);
     std::uintmax_t size = fs::file_size(path, ec);
     if (ec) throw ProjectReadError(path, 0, "", ec.message());

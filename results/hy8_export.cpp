@@ -23,8 +23,8 @@ constexpr int kProgramInitial = 1;
 constexpr const char* kAskForPath = "Please provide path of HY-8";
 constexpr const char* kNamePrompt =
     "Please enter the filename to be used in HY8\nOr,click on OK to use KELP in HY8";
-constexpr const char* kNameTitle = "KELP";
-constexpr const char* kDefaultName = "KELP";
+// The name offered is the program's own.
+constexpr const char* kDefaultName = kProgramName;
 
 // HY-8 keeps its configuration and its data in the folder HY8 beside the
 // folder that holds the program (on Windows, HY8 at the root of its drive).
@@ -90,7 +90,7 @@ Hy8Outcome Export(const Model& model, Prompts& prompts, SettingsStore& settings,
     std::string program = ProgramPath(prompts, settings);
     if (program.empty()) return Hy8Outcome::Abandoned;
     Hy8Place place = PlaceOf(program);
-    std::optional<std::string> typed = prompts.InputText(kNamePrompt, kNameTitle, kDefaultName);
+    std::optional<std::string> typed = prompts.InputText(kNamePrompt, kProgramName, kDefaultName);
     if (!typed || typed->empty()) return Hy8Outcome::Abandoned;
     std::string name = Hy8BaseName(*typed);
     fs::path data = DataFolder(place, DataDriveLetter(place.config));
@@ -113,8 +113,7 @@ Hy8Outcome ExportToHy8(const Model& model, Prompts& prompts, SettingsStore& sett
     try {
         return Export(model, prompts, settings, launcher, today);
     } catch (const Hy8Fault& fault) {
-        prompts.Tell("Error " + std::to_string(fault.number()) + ": " + fault.what() +
-                     " occurred while starting HY-8");
+        prompts.Tell(fault.Text("starting HY-8"));
         return Hy8Outcome::Failed;
     }
 }

@@ -13,7 +13,7 @@
 namespace kelp {
 
 // Where HY-8's path is remembered between runs.
-inline constexpr const char* kHy8Application = "KELP";
+inline constexpr const char* kHy8Application = kProgramName;
 inline constexpr const char* kHy8Section = "HY8INFO";
 inline constexpr const char* kHy8Key = "path";
 

@@ -1,7 +1,6 @@
 #include "results/hy8_files.h"
 
 #include <cmath>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
@@ -126,17 +125,6 @@ void WriteFile(const std::filesystem::path& path, const std::string& text) {
 }
 
 }  // namespace
-
-CalendarDate LocalDate() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
 
 std::string Hy8DateText(const CalendarDate& date) {
     auto two = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };

@@ -8,27 +8,22 @@
 #include <stdexcept>
 #include <string>
 
+#include "form/prompts.h"
+#include "form/today.h"
 #include "model/model.h"
 
 namespace kelp {
 
-struct CalendarDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-// Today's date on the local clock.
-CalendarDate LocalDate();
 // "mm/dd/yyyy", as both files carry it.
 std::string Hy8DateText(const CalendarDate& date);
 
-// The run time's number and description of a failure the export meets.
+// The error number and description of a failure the export meets.
 struct Hy8Error {
     int number;
     const char* description;
 };
-inline constexpr Hy8Error kFileNotFound{53, "File not found"};
-inline constexpr Hy8Error kInputPastEnd{62, "Input past end of file"};
+inline constexpr Hy8Error kFileNotFound{53, kFileNotFoundText};
+inline constexpr Hy8Error kInputPastEnd{62, kPastEndText};
 inline constexpr Hy8Error kPathFileAccess{75, "Path/File access error"};
 inline constexpr Hy8Error kPathNotFound{76, "Path not found"};
 
@@ -37,6 +32,10 @@ public:
     explicit Hy8Fault(const Hy8Error& error)
         : std::runtime_error(error.description), number_(error.number) {}
     int number() const { return number_; }
+    // "Error 53: File not found occurred while " and what was being done.
+    std::string Text(const std::string& during) const {
+        return "Error " + std::to_string(number_) + ": " + what() + " occurred while " + during;
+    }
 
 private:
     int number_;

@@ -1,5 +1,7 @@
 #include "results/output_texts.h"
 
+#include "form/catalogues.h"
+#include "form/input_form.h"
 #include "model/codes.h"
 #include "model/number_text.h"
 #include "results/display_units.h"
@@ -9,8 +11,6 @@ namespace {
 
 constexpr const char* kNotApplicable = "N/A";
 
-// Pipe materials by code; any code other than 1 and 2 reads as aluminium.
-constexpr const char* kPipeMaterials[] = {"Concrete", "Corr. Metal Pipe", "Corr. Alum. Pipe"};
 
 ResultLine Text(const char* caption, std::string value) {
     return {caption, std::move(value), {}, true};
@@ -26,24 +26,19 @@ void NotApplicable(ResultLine& line) {
     line.unit.clear();
 }
 
-const char* MaterialName(const Model& m) {
-    if (IsBox(m.CulvertShape) || IsConcrete(m.PipeMaterial)) return kPipeMaterials[0];
-    return IsCorrugatedMetal(m.PipeMaterial) ? kPipeMaterials[1] : kPipeMaterials[2];
-}
-
 void FillCulvert(const Model& m, const DisplayUnits& u, OutputTexts& t) {
-    t.project = Text("Project", m.ProjectName);
-    t.location = Text("Station or Location", m.ProjectLocation);
-    t.date = Text("Date", m.ProjectDate);
+    t.project = Text(FieldLabel(Field::txtProject), m.ProjectName);
+    t.location = Text(FieldLabel(Field::txtStation), m.ProjectLocation);
+    t.date = Text(FieldLabel(Field::txtDate), m.ProjectDate);
     t.discharge = Number("Discharge", u.Discharge(m.AnalysisQ),
                          u.metric ? "#####.000" : "#####.0", u.discharge);
-    t.barrels = Text("Number of Barrels", FloatText(m.NBarrels));
+    t.barrels = Text(FieldLabel(Field::txtBarrels), FloatText(m.NBarrels));
     bool box = IsBox(m.CulvertShape);
     t.shape = Text("Shape", box ? "Box" : "Circular");
     t.size = Number("Size", u.Length(box ? m.BoxRise : m.PipeDiameter), "##.0#", u.length);
     t.sizeSpan = FormatNumber(u.Length(box ? m.BoxSpan : m.PipeDiameter), "##.0#");
-    t.material = Text("Material", MaterialName(m));
-    t.inletType = Text("Inlet Type", m.InletType);
+    t.material = Text("Material", std::string(MaterialName(m)));
+    t.inletType = Text(FieldLabel(Field::cboBoxinlet), m.InletType);
 }
 
 void FillOutputData(const Model& m, const DisplayUnits& u, OutputTexts& t) {
@@ -59,9 +54,8 @@ void FillOutputData(const Model& m, const DisplayUnits& u, OutputTexts& t) {
     t.jumpLength = Number("Jump Length", u.Length(m.JumpLength), "##0.00", ft);
     t.outletDepth = Number("Outlet Depth", u.Length(m.OutletDepth), "##0.00", ft);
     t.outletVelocity = Number("Outlet Velocity", u.Length(m.OutletVelocity), "###.00", u.velocity);
-    // A barrel flowing full at the outlet has no free-surface Froude number.
-    t.outletFroude = m.OutletDepth == m.BarrelHeight
-                         ? Text("Outlet Froude No.", "FULL")
+    t.outletFroude = FlowsFull(m.OutletDepth, m.BarrelHeight)
+                         ? Text("Outlet Froude No.", kFullBarrel)
                          : Number("Outlet Froude No.", m.OutletFroude, "###.0", "");
 }
 
@@ -116,13 +110,13 @@ OutputTexts BuildOutputTexts(const Model& model, float unitSystem) {
 
 std::vector<ResultGroup> Groups(const OutputTexts& t) {
     return {
-        {"Project Data", {&t.project, &t.location, &t.date}},
-        {"Culvert Data",
+        {kProjectGroup, {&t.project, &t.location, &t.date}},
+        {kCulvertGroup,
          {&t.discharge, &t.barrels, &t.shape, &t.size, &t.material, &t.inletType}},
         {"Output Data",
          {&t.hwDepth, &t.inletControl, &t.breakControl, &t.criticalDepth, &t.twDepth, &t.jump,
           &t.jumpStation, &t.jumpLength, &t.outletDepth, &t.outletVelocity, &t.outletFroude}},
-        {"Water Surface Profile",
+        {kProfileCaption,
          {&t.inletDepth, &t.upperBreakDepth, &t.lowerBreakDepth, &t.jumpEndDepth,
           &t.inletVelocity, &t.upperBreakVelocity, &t.lowerBreakVelocity, &t.jumpEndVelocity,
           &t.twDepthNormal, &t.twVelocity}},

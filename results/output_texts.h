@@ -1,4 +1,4 @@
-// What the one-discharge result form (frmOutput) shows, without any widget:
+// What the one-discharge result form shows, without any widget:
 // every caption, formatted value, unit label and whether the line is shown.
 // The window, the printed page and kelp-cli all present these texts.
 #pragma once
@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "form/prompts.h"
 #include "model/model.h"
 
 namespace kelp {
@@ -17,8 +18,15 @@ struct ResultLine {
     bool visible = true;
 };
 
+// Caption of the notes that say where an answer may be wrong.
+inline constexpr const char* kWarningsCaption = "Warnings";
+
+// The result form's group of the water-surface profile's values, and the
+// title of the profile's picture.
+inline constexpr const char* kProfileCaption = "Water Surface Profile";
+
 struct OutputTexts {
-    std::string title = "KELP";
+    std::string title = kProgramName;
     bool metric = false;  // "&Metric" checked, else "&English"
 
     // "Project Data"

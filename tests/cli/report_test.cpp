@@ -1,15 +1,14 @@
-// kelp-cli report and plot run as a user would, without a display: the PDF
-// read back as text against the text reports, the pictures as PNG files.
+// kelp-cli report and plot run as a user would, without a display: the
+// pictures as PNG files, and the refusals of what cannot be drawn or written.
+// (What the pages say is held by the golden outputs.)
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "print/pdf_text.h"
 #include "cli/run_cli.h"
 #include "support/temp_dir.h"
 
@@ -17,71 +16,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using kelp::testing::CliResult;
-using kelp::testing::HasLine;
-using kelp::testing::PdfPages;
 using kelp::testing::RunCli;
 using kelp::testing::Slurp;
 using kelp::testing::TempDir;
 
 const std::string kExample =
     std::string(KELP_SOURCE_DIR) + "/examples/double_box_jump_in_barrel.klp";
-
-// The words of the text report's line that starts with `caption`.
-std::vector<std::string> ReportLine(const std::string& report, const std::string& caption) {
-    std::istringstream in(report);
-    for (std::string line; std::getline(in, line);) {
-        std::size_t at = line.find(caption);
-        if (at == std::string::npos || line.find_first_not_of(' ') != at) continue;
-        std::vector<std::string> words{caption};
-        std::istringstream rest(line.substr(at + caption.size()));
-        for (std::string w; rest >> w;) words.push_back(w);
-        return words;
-    }
-    return {};
-}
-
-TEST(ReportCommand, PagesShowTheHeadTheProjectTheHeadwaterAndTheTableRows) {
-    TempDir dir;
-    const CliResult run = RunCli({"report", kExample, "--pdf", dir / "report.pdf"});
-    ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    std::vector<std::string> pages = PdfPages(dir / "report.pdf");
-    ASSERT_EQ(pages.size(), 7u);
-    for (const std::string& page : pages) {
-        EXPECT_NE(page.find("KESTREL DEPARTMENT OF ROADS"), std::string::npos);
-        EXPECT_NE(page.find("US 30 over Deer Run"), std::string::npos);
-    }
-    EXPECT_TRUE(HasLine(pages[0], {"Design Discharge", "250", "cfs"}));
-
-    std::vector<std::string> hw = ReportLine(RunCli({"design", kExample}).out,
-                                             "Head Water Depth");
-    ASSERT_EQ(hw.size(), 3u);
-    EXPECT_TRUE(HasLine(pages[1], hw));
-    EXPECT_FALSE(HasLine(pages[3], hw));
-
-    // Each table row of the text report, discharge first, on the table page.
-    std::string range = RunCli({"range", kExample}).out;
-    for (const char* q : {"50.0", "105.0", "250.0", "600.0"}) {
-        std::vector<std::string> row = ReportLine(range, q);
-        ASSERT_EQ(row.size(), 11u) << q;
-        EXPECT_TRUE(HasLine(pages[3], row)) << q;
-        EXPECT_FALSE(HasLine(pages[1], row)) << q;
-    }
-}
-
-TEST(ReportCommand, MetricPagesShowMetricUnits) {
-    TempDir dir;
-    ASSERT_EQ(RunCli({"report", kExample, "--metric", "--pdf", dir / "m.pdf"}).status,
-              0);
-    std::vector<std::string> pages = PdfPages(dir / "m.pdf");
-    ASSERT_EQ(pages.size(), 7u);
-    std::vector<std::string> hw = ReportLine(RunCli({"design", kExample, "--metric"}).out,
-                                             "Head Water Depth");
-    ASSERT_EQ(hw.size(), 3u);
-    EXPECT_EQ(hw[2], "m");
-    EXPECT_TRUE(HasLine(pages[1], hw));
-    EXPECT_TRUE(HasLine(pages[3], {"cms", "m"}));
-}
 
 // Width and height from a PNG's header; 0 x 0 when it is no PNG.
 std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {

@@ -40,26 +40,26 @@ TEST(UnitSwitch, SwitchingBackShowsTheValueBehindTheRoundedTextAndOnlyOnAChange)
     EXPECT_EQ(f.form.text(Field::txtDesDischarge), "105.94");
 }
 
-TEST(UnitSwitch, EveryConvertedFieldAndNothingElse) {
+// Every number with a discharge or length unit beside it is converted; a
+// roughness, a slope or a count is the same in both systems.
+TEST(UnitSwitch, EveryFieldWithADischargeOrLengthUnitAndNothingElse) {
     SwitchedForm f;
-    const std::vector<Field> lengths = {
-        Field::txtSpan,     Field::txtRise,      Field::txtInletsta,   Field::txtInletelev,
-        Field::txtUppersta, Field::txtUpperelev, Field::txtLowersta,   Field::txtLowerelev,
-        Field::txtOutletsta, Field::txtOutletelev, Field::txtTWbottom, Field::txtTWdiameter};
-    for (Field field : lengths) f.form.SetText(field, "32.808");
-    // Roughness, slopes and counts are the same in both systems.
-    const std::vector<Field> unchanged = {Field::txtBoxrough, Field::txtNOut,
-                                          Field::txtTWleftside, Field::txtTWslope,
-                                          Field::txtTWrough, Field::txtBarrels};
-    for (Field field : unchanged) f.form.SetText(field, "2");
-    f.form.SetText(Field::txtMaxDischarge, "353.147");
+    auto numbers = [] {
+        std::vector<Field> fields;
+        for (std::size_t i = 0; i < kFieldCount; ++i)
+            if (InputForm::IsNumberField(static_cast<Field>(i))) fields.push_back(Field(i));
+        return fields;
+    }();
+    for (Field field : numbers) f.form.SetText(field, "32.808");
     f.form.SetText(Field::txtMinDischarge, "12x");  // no number: left as it is
     f.units.ChooseMetric();
-    for (Field field : lengths) EXPECT_EQ(f.form.text(field), "10.000") << FieldName(field);
-    for (Field field : unchanged) EXPECT_EQ(f.form.text(field), "2") << FieldName(field);
-    EXPECT_EQ(f.form.text(Field::txtMaxDischarge), "10.000");
-    EXPECT_EQ(f.form.text(Field::txtMinDischarge), "12x");
-    EXPECT_EQ(f.form.text(Field::txtDesDischarge), "");
+    for (Field field : numbers) {
+        const char* expected = "32.808";
+        if (FieldUnitGroup(field) == UnitGroup::Length) expected = "10.000";
+        if (FieldUnitGroup(field) == UnitGroup::Discharge) expected = "0.929";
+        if (field == Field::txtMinDischarge) expected = "12x";
+        EXPECT_EQ(f.form.text(field), expected) << FieldName(field);
+    }
 }
 
 TEST(UnitSwitch, DisabledFieldsWithTextConvertAndASingleProfileSkipsTheUpperBreak) {

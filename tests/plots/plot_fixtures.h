@@ -9,16 +9,12 @@
 #include <string>
 
 #include "engine/culverts.h"
-#include "form/runs.h"
-#include "model/number_text.h"
-#include "support/gui_app.h"
+#include "support/test_app.h"
 
 namespace kelp::test {
 
-using testing::EnsureGui;
-
 inline QImage Render(int w, int h, const std::function<void(QPainter&, const QRectF&)>& draw) {
-    EnsureGui();
+    testing::TestApp();
     QImage image(w, h, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -67,21 +63,5 @@ inline Model BoxWithJumpAcrossBreak() { return Analysed(DoubleBox, 240, 400); }
 // The tailwater drowns the barrel: it flows full from end to end.
 inline Model FullBox() { return Analysed(DoubleBox, 256, 200); }
 inline Model PipeWithJump() { return Analysed(SinglePipe, 40, 100); }
-
-// The rating table of a culvert for discharges minQ..maxQ.
-inline RatingTable RateTable(Model& m, float minQ, float designQ, float maxQ) {
-    m.DesignQ = designQ;
-    RatingTable t;
-    auto q = TableDischarges(minQ, designQ, maxQ);
-    for (int i = 0; i < RatingTable::kRows; ++i) {
-        t.TableQ[i] = q[i];
-        AnalyseDischarge(m, RoundTrip(q[i]));
-        t.TableHW[i] = m.HWDepth;
-        t.TableOutDepth[i] = m.OutletDepth;
-        t.TableOutVel[i] = m.OutletVelocity;
-        t.TableJump[i] = m.JumpFlag;
-    }
-    return t;
-}
 
 }  // namespace kelp::test

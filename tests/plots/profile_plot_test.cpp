@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/number_text.h"
 #include "plots/plot_fixtures.h"
 
 namespace kelp {
@@ -72,7 +73,7 @@ TEST_P(EveryProfile, MetricPictureIsTheEnglishOneDividedByFeetPerMetre) {
 }
 
 TEST_P(EveryProfile, ScalesAreTrueWithARoundExaggerationAndEverythingInView) {
-    test::EnsureGui();
+    testing::TestApp();
     Model m = GetParam().make();
     ProfileGeometry g = BuildProfileGeometry(m, false);
     for (QRectF area :

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "form/runs.h"
 #include "model/gcc12_restrict.h"
 #include "plots/plot_fixtures.h"
+#include "support/double_box.h"
 
 namespace kelp {
 namespace {
@@ -73,9 +75,13 @@ TEST(RatingCurveData, DesignBetweenRowsIsReadOffTheLineInTheUnitShown) {
 // design point is marked.
 TEST(RatingCurvePicture, CurvePassesThroughTheTablePoints) {
     Model m;
-    test::DoubleBox(m, 232);
-    test::Describe(m);
-    RatingTable t = test::RateTable(m, 50, 275, 800);
+    InputForm form(m, "2024-05-01");
+    testing::FillDoubleBox(form);
+    for (auto [field, q] : {std::pair{Field::txtMinDischarge, "50"},
+                            {Field::txtDesDischarge, "275"}, {Field::txtMaxDischarge, "800"}})
+        form.SetText(field, q);
+    RatingTable t;
+    ASSERT_EQ(RunRange(form, t).kind, RunOutcome::Kind::Analysed);
     for (int kind = 1; kind <= 3; ++kind) {
         for (bool metric : {false, true}) {
             QRectF area(0, 0, 1100, 750);

@@ -56,7 +56,7 @@ protected:
     Document doc{model, prompts, [] { return std::string("2024-05-01"); }};
 };
 
-TEST_F(DocumentTest, NewAsksOnlyForAFilledFormAndAsksAgainOnNoToOverwrite) {
+TEST_F(DocumentTest, NewAsksOnlyForAFilledFormBeforeItsSaveAsDialog) {
     EXPECT_EQ(doc.WindowTitle(), "KELP : UNTITLED");
     doc.form().SetText(Field::txtProject, "P");
     prompts.files = {""};
@@ -67,14 +67,11 @@ TEST_F(DocumentTest, NewAsksOnlyForAFilledFormAndAsksAgainOnNoToOverwrite) {
     EXPECT_EQ(doc.form().text(Field::txtProject), "P");
 
     Fill(doc.form(), "120");
-    prompts.answers = {Answer::Yes, Answer::No};
-    prompts.files = {existing, dir / "new.klp"};
+    prompts.answers = {Answer::Yes};
+    prompts.files = {dir / "new.klp"};
     doc.New();
-    EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{
-                                   "Save current file?",
-                                   "File has existed.  Do you wish to\noverwrite this file?"}));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Save current file?"});
     EXPECT_EQ(SavedDesign(dir / "new.klp"), "120");
-    EXPECT_EQ(SavedDesign(existing), "150");
     EXPECT_EQ(Design() + doc.form().text(Field::txtProject), "");
     EXPECT_FALSE(doc.DataChanged());
 
@@ -177,6 +174,7 @@ TEST_F(DocumentTest, NoToOverwriteAsksForAnotherNameUntilANewNameOrCancel) {
             command.run(d);
         }
         EXPECT_EQ(p.dialogs.size(), 4u);
+        EXPECT_EQ(p.boxes.back().text, "File has existed.  Do you wish to\noverwrite this file?");
         EXPECT_EQ(SavedDesign(existing), "150");
         EXPECT_EQ(SavedDesign(fresh), "135");
         EXPECT_TRUE(p.Spent());
@@ -252,8 +250,13 @@ TEST_F(DocumentTest, AUnitSwitchChangesNoNumberTheUserDidNotEdit) {
     }
 }
 
-TEST_F(DocumentTest, FailedSaveAndUnreadableFileLeaveEverythingAsItWas) {
-    OpenExisting();
+// A project named on the command line becomes the document's file; a file
+// that cannot be read, or a save that fails, leaves everything as it was.
+TEST_F(DocumentTest, OpenPathFailedSavesAndUnreadableFilesLeaveEverythingAsItWas) {
+    ASSERT_TRUE(doc.OpenPath(existing));
+    EXPECT_EQ(Design(), "150");
+    EXPECT_EQ(doc.WindowTitle(), "KELP : " + existing);
+    EXPECT_FALSE(doc.DataChanged());
     std::filesystem::create_directory(existing + ".kelp-tmp");  // blocks the write
     doc.form().SetText(Field::txtDesDischarge, "180");
     doc.Save();
@@ -261,6 +264,8 @@ TEST_F(DocumentTest, FailedSaveAndUnreadableFileLeaveEverythingAsItWas) {
     EXPECT_EQ(SavedDesign(existing), "150");
     EXPECT_TRUE(doc.DataChanged());
 
+    EXPECT_FALSE(doc.OpenPath(dir / "missing.klp"));
+    EXPECT_EQ(prompts.boxes.back().text, " Program Error: File not found RadingTheFile ");
     std::string cut = dir / "cut.klp";
     testing::Spit(cut, "\"A\",\"B\",\"C\"\r\n1,2,3,1\r\n9");
     prompts.answers = {Answer::No};
@@ -268,33 +273,9 @@ TEST_F(DocumentTest, FailedSaveAndUnreadableFileLeaveEverythingAsItWas) {
     doc.Open();
     EXPECT_EQ(prompts.boxes.back().text, " Program Error: Input past end of file RadingTheFile ");
     EXPECT_EQ(Design(), "180");
-    EXPECT_EQ(model.DesignQ, 150.0f);  // as the Open read it
+    EXPECT_EQ(model.DesignQ, 150.0f);  // as the first Open read it
     EXPECT_EQ(doc.ProjectFileName(), existing);
-}
-
-TEST_F(DocumentTest, OpenPathReadsTheProjectAsTheDocumentsFileOrLeavesAllAsItWas) {
-    doc.form().SetText(Field::txtDesDischarge, "99");
-    ASSERT_TRUE(doc.OpenPath(existing));
-    EXPECT_EQ(Design(), "150");
-    EXPECT_EQ(doc.WindowTitle(), "KELP : " + existing);
-    EXPECT_FALSE(doc.DataChanged());
-    EXPECT_TRUE(prompts.boxes.empty());
-    // A later Save writes the opened file without asking for a name.
-    doc.form().SetText(Field::txtDesDischarge, "155");
-    doc.Save();
-    EXPECT_EQ(SavedDesign(existing), "155");
-
-    doc.form().SetText(Field::txtDesDischarge, "160");
-    EXPECT_FALSE(doc.OpenPath(dir / "missing.klp"));
-    EXPECT_EQ(prompts.Texts(),
-              std::vector<std::string>{" Program Error: File not found RadingTheFile "});
-    std::string cut = dir / "cut.klp";
-    testing::Spit(cut, "\"A\",\"B\",\"C\"\r\n1,2");
-    EXPECT_FALSE(doc.OpenPath(cut));
-    EXPECT_EQ(Design(), "160");
-    EXPECT_EQ(doc.ProjectFileName(), existing);
-    EXPECT_TRUE(doc.DataChanged());
-    EXPECT_TRUE(prompts.dialogs.empty());
+    EXPECT_TRUE(prompts.Spent());
 }
 
 TEST_F(DocumentTest, ExitCancelKeepsRunningAndYesSavesToTheCurrentFile) {

@@ -1,10 +1,7 @@
-#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QSignalSpy>
 
-#include "ui/windows/clickable_label.h"
-#include "ui/windows/unit_menu.h"
 #include "windows/desktop_fixture.h"
 
 namespace kelp::testing {
@@ -23,68 +20,48 @@ protected:
     QComboBox* List(Field f) { return static_cast<QComboBox*>(start().field(f)); }
 };
 
+// The window shows the fresh form: its choices, lists, colours and labels.
 TEST_F(StartWindowTest, OpensWithTheDefaultsOfANewUntitledDocument) {
     EXPECT_EQ(start().windowTitle(), "KELP : UNTITLED");
     for (Option o : {Option::Box, Option::Double, Option::TWDown})
         EXPECT_TRUE(start().option(o)->isChecked());
-    auto* inlet = start().findChild<QComboBox*>("cboBoxinlet");
-    ASSERT_NE(inlet, nullptr);
-    EXPECT_EQ(inlet->currentText(), "Wingwall, 1.5:1 Bevel (18-34 deg. Flare)");
-    EXPECT_EQ(inlet->count(), 8);
+    EXPECT_EQ(List(Field::cboBoxinlet)->count(), 8);
     for (Field f : {Field::cboBoxinlet, Field::cboTWMaterial}) ExpectSelectionFollowsText(List(f));
-    EXPECT_EQ(edit(Field::txtNOut)->text(), "0.012");
-    EXPECT_EQ(edit(Field::txtDate)->text(), "2024-05-01");
-    EXPECT_FALSE(start().field(Field::txtDiameter)->isEnabled());
     EXPECT_EQ(Base(start().field(Field::txtDiameter)), kDisabledGrey);
     EXPECT_FALSE(start().findChild<QLabel*>("lblDiameter")->isEnabled());
-    EXPECT_EQ(start().unitLabel(Field::txtMinDischarge)->text(), "cfs");
     EXPECT_EQ(start().unitLabel(Field::txtTWleftside)->text(), "H:1V");
     EXPECT_FALSE(start().printPreviewAction()->isEnabled() || start().printAction()->isEnabled());
-    EXPECT_TRUE(start().unitMenu()->english()->isChecked());
     EXPECT_FALSE(form().dataChanged);
 }
 
-TEST_F(StartWindowTest, NumberFieldsTakeDigitsAndOnePointOnly) {
-    Type(Field::txtMinDischarge, "1.2.3");
-    EXPECT_EQ(edit(Field::txtMinDischarge)->text(), "1.23");
-    QTest::keyClicks(edit(Field::txtMinDischarge), "-e+ ");
+// Typed and pasted text passes the key filter; editing keys always pass.
+TEST_F(StartWindowTest, NumberFieldsTakeDigitsAndOnePointTypedOrPasted) {
+    Type(Field::txtMinDischarge, "1.2.3-e+ ");
     EXPECT_EQ(edit(Field::txtMinDischarge)->text(), "1.23");
     QTest::keyClick(edit(Field::txtMinDischarge), Qt::Key_Backspace);
     QTest::keyClick(edit(Field::txtMinDischarge), Qt::Key_Home);
     QTest::keyClick(edit(Field::txtMinDischarge), Qt::Key_Delete);
-    EXPECT_EQ(edit(Field::txtMinDischarge)->text(), ".2");
     EXPECT_EQ(form().text(Field::txtMinDischarge), ".2");
     EXPECT_TRUE(form().dataChanged);
-    // Free text takes every key.
     Type(Field::txtProject, "I-95 (e)");
     EXPECT_EQ(form().text(Field::txtProject), "I-95 (e)");
-}
 
-TEST_F(StartWindowTest, PastedTextIsTakenOnlyWhenEveryCharacterWouldPass) {
     Type(Field::txtRise, "1.5");
     edit(Field::txtRise)->selectAll();
-    QApplication::clipboard()->setText("2.7");
-    QTest::keySequence(edit(Field::txtRise), QKeySequence::Paste);
-    EXPECT_EQ(edit(Field::txtRise)->text(), "2.7");
-    for (const char* refused : {"-3", "1e5", ".5"}) {
-        QApplication::clipboard()->setText(refused);
+    for (const char* pasted : {"2.7", "-3", "1e5", ".5"}) {
+        QApplication::clipboard()->setText(pasted);
         QTest::keySequence(edit(Field::txtRise), QKeySequence::Paste);
-        EXPECT_EQ(edit(Field::txtRise)->text(), "2.7") << refused;
+        EXPECT_EQ(edit(Field::txtRise)->text(), "2.7") << pasted;
     }
 }
 
-TEST_F(StartWindowTest, EnterMovesToTheNextFieldInsteadOfTyping) {
+// Enter moves on, in a list too, where it must not choose the entry again
+// (which would put back the material's roughness over the user's own).
+TEST_F(StartWindowTest, EnterMovesToTheNextFieldWithoutChoosingAListAgain) {
     Type(Field::txtMinDischarge, "10");
     QTest::keyClick(edit(Field::txtMinDischarge), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), edit(Field::txtDesDischarge));
-    edit(Field::txtProject)->setFocus();
-    QTest::keyClick(edit(Field::txtProject), Qt::Key_Enter);
-    EXPECT_EQ(QApplication::focusWidget(), edit(Field::txtStation));
-}
 
-// Enter in a list moves on as in a text field; it must not choose the entry
-// again, which would put back the material's roughness over the user's own.
-TEST_F(StartWindowTest, EnterInAListMovesOnWithoutChoosingItAgain) {
     QTest::mouseClick(start().option(Option::Circle), Qt::LeftButton);
     QComboBox* material = List(Field::cboPipematerial);
     material->setFocus();
@@ -94,8 +71,6 @@ TEST_F(StartWindowTest, EnterInAListMovesOnWithoutChoosingItAgain) {
     EXPECT_EQ(List(Field::cboBoxinlet)->currentText(), "Flared End Section");
     ExpectSelectionFollowsText(List(Field::cboBoxinlet));
     Type(Field::txtBoxrough, "0.030");
-    const float ke = model.Ke, a = model.InletCoefA;
-
     const std::pair<Field, Field> moves[] = {{Field::cboPipematerial, Field::cboBoxinlet},
                                              {Field::cboBoxinlet, Field::txtBoxrough},
                                              {Field::cboTWshape, Field::txtTWbottom}};
@@ -107,34 +82,22 @@ TEST_F(StartWindowTest, EnterInAListMovesOnWithoutChoosingItAgain) {
         EXPECT_TRUE(start().field(next)->hasFocus()) << FieldName(list);
     }
     EXPECT_EQ(edit(Field::txtBoxrough)->text(), "0.030");
-    EXPECT_EQ(form().text(Field::cboBoxinlet), "Flared End Section");
-    EXPECT_EQ(model.Ke, ke);
-    EXPECT_EQ(model.InletCoefA, a);
 }
 
+// The barrel roughness reaches the outlet section when its field is left, or
+// when a run starts while it is still being edited (a picture button takes
+// no focus).
 TEST_F(StartWindowTest, FocusColourAndTheBarrelRoughnessCopy) {
     Type(Field::txtBoxrough, "0.015");
     EXPECT_EQ(Base(start().field(Field::txtBoxrough)), kFocusBlue);
     edit(Field::txtSpan)->setFocus();
     EXPECT_EQ(Base(start().field(Field::txtBoxrough)), kWhite);
-    EXPECT_EQ(Base(start().field(Field::txtSpan)), kFocusBlue);
     EXPECT_EQ(edit(Field::txtNOut)->text(), "0.015");
-}
 
-// A click on a picture button takes no focus, so the barrel roughness field
-// is still being edited when the run starts; a later outlet edit stands.
-TEST_F(StartWindowTest, AnAnalysisTakesTheBarrelRoughnessStillBeingEdited) {
     TypeProject();
-    Type(Field::txtBoxrough, "0.015");
+    Type(Field::txtBoxrough, "0.016");
     ClickDesign();
-    EXPECT_EQ(model.OutletN, 0.015f);
-    EXPECT_EQ(edit(Field::txtNOut)->text(), "0.015");
-    QTest::mouseClick(desktop.output().returnCommand()->button(), Qt::LeftButton);
-
-    Type(Field::txtNOut, "0.02");
-    ClickRange();
-    EXPECT_EQ(model.OutletN, 0.02f);
-    EXPECT_EQ(model.CulvertN, 0.015f);
+    EXPECT_EQ(edit(Field::txtNOut)->text(), "0.016");
 }
 
 TEST_F(StartWindowTest, OptionsAndListsApplyTheFormsRules) {
@@ -146,45 +109,24 @@ TEST_F(StartWindowTest, OptionsAndListsApplyTheFormsRules) {
 
     // The pipe's caption also picks the concrete material.
     QTest::mouseClick(start().optionCaption(Option::Circle), Qt::LeftButton);
-    QComboBox* material = List(Field::cboPipematerial);
     EXPECT_TRUE(start().option(Option::Circle)->isChecked());
-    EXPECT_EQ(material->currentText(), "Concrete");
-    ExpectSelectionFollowsText(material);
-    EXPECT_FALSE(start().field(Field::txtSpan)->isEnabled());
-    emit material->activated(material->findText("Corr. Alum. Pipe"));
+    EXPECT_EQ(List(Field::cboPipematerial)->currentText(), "Concrete");
+    emit List(Field::cboPipematerial)->activated(2);
     EXPECT_EQ(edit(Field::txtBoxrough)->text(), "0.031");
-    EXPECT_EQ(start().findChild<QComboBox*>("cboBoxinlet")->currentText(), "Flared End Section");
 
     Type(Field::txtTWbottom, "12");
-    auto* shape = start().findChild<QComboBox*>("cboTWshape");
-    emit shape->activated(shape->findText("Circle"));
+    emit List(Field::cboTWshape)->activated(List(Field::cboTWshape)->findText("Circle"));
     EXPECT_FALSE(start().field(Field::txtTWbottom)->isEnabled());
     EXPECT_EQ(edit(Field::txtTWbottom)->text(), "12");
 }
 
-TEST_F(StartWindowTest, PrintCommandsWakeOnceAllThreeDischargesHoldText) {
-    Type(Field::txtMinDischarge, "1");
-    Type(Field::txtMaxDischarge, "3");
-    QTest::qWait(600);
-    EXPECT_FALSE(start().printAction()->isEnabled());
-    Type(Field::txtDesDischarge, "2");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return start().printAction()->isEnabled(); }, 2000));
-    EXPECT_TRUE(start().printPreviewAction()->isEnabled());
-}
-
-TEST_F(StartWindowTest, TheUnitMenuRewritesFieldsAndCaptionsOnce) {
+TEST_F(StartWindowTest, TheUnitMenuRewritesFieldsAndCaptions) {
     Type(Field::txtDesDischarge, "100");
     start().unitMenu()->metric()->trigger();
-    start().unitMenu()->metric()->trigger();
     EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "2.832");
-    EXPECT_EQ(edit(Field::txtMinDischarge)->text(), "");
     EXPECT_FALSE(start().unitMenu()->english()->isChecked());
     EXPECT_EQ(start().unitLabel(Field::txtDesDischarge)->text(), "cms");
     EXPECT_EQ(start().unitLabel(Field::txtTWrightside)->text(), "__H:1V");
-    start().unitMenu()->english()->trigger();
-    EXPECT_EQ(edit(Field::txtDesDischarge)->text(), "100.00");
-    EXPECT_EQ(start().unitLabel(Field::txtRise)->text(), "ft");
-    EXPECT_EQ(model.UnitSystem, 1);
 }
 
 }  // namespace

@@ -21,13 +21,13 @@ public:
     }
 
     std::string Slope(double slope) const {
-        return FormatNumber(slope, kSlopePattern) + (u_.metric ? " m/m" : " ft/ft");
+        return FormatNumber(slope, kSlopePattern) + " " + u_.slope;
     }
 
     std::vector<std::string> Project() const {
-        std::string q = FormatNumber(u_.Discharge(m_.AnalysisQ), u_.metric ? "0.000" : "0.0");
-        return {"Project: " + m_.ProjectName, "Location: " + m_.ProjectLocation,
-                "Date: " + m_.ProjectDate, "Q = " + q + " " + u_.discharge};
+        std::vector<std::string> lines = ProjectLines(m_);
+        lines.push_back(DischargeText(u_.Discharge(m_.AnalysisQ), u_.metric));
+        return lines;
     }
 
     std::vector<std::string> Culvert() const {
@@ -39,7 +39,7 @@ public:
                      "Rise= " + Length(m_.BoxRise)};
         }
         lines.push_back("Number of Barrels= " + FloatText(m_.NBarrels));
-        lines.push_back("Culvert Material: " + Material());
+        lines.push_back("Culvert Material: " + std::string(MaterialName(m_)));
         lines.push_back("Rough. Coeff.= " + FloatText(m_.CulvertN));
         lines.push_back("Outlet Sec. Rough. Coeff.= " + FloatText(m_.OutletN));
         return lines;
@@ -64,13 +64,6 @@ public:
     std::string Unit() const { return std::string("(") + u_.length + ")"; }
 
 private:
-    // A box is always concrete; an unknown pipe code reads as the last material.
-    std::string Material() const {
-        if (!IsPipe(m_.CulvertShape)) return std::string(kConcrete);
-        const PipeMaterialEntry* entry = PipeMaterialByCode(m_.PipeMaterial);
-        return std::string(entry ? entry->text : kPipeMaterials.back().text);
-    }
-
     const Model& m_;
     DisplayUnits u_;
 };
@@ -81,6 +74,16 @@ ProfileTexts BuildProfileTexts(const Model& model, bool metric) {
     TextMaker t(model, metric);
     return {"WATER SURFACE PROFILE", t.Project(),           t.Culvert(), t.Results(),
             "STATION" + t.Unit(),    "ELEVATION" + t.Unit()};
+}
+
+std::vector<std::string> ProjectLines(const Model& model) {
+    return {"Project: " + model.ProjectName, "Location: " + model.ProjectLocation,
+            "Date: " + model.ProjectDate};
+}
+
+std::string DischargeText(double shown, bool metric) {
+    return "Q = " + FormatNumber(shown, metric ? "0.000" : "0.0") + " " +
+           UnitNamesOf(metric).discharge;
 }
 
 std::string ExaggerationText(double factor) {

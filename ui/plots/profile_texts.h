@@ -19,6 +19,12 @@ struct ProfileTexts {
 
 ProfileTexts BuildProfileTexts(const Model& model, bool metric);
 
+// "Project: ...", "Location: ...", "Date: ...", as every picture prints them.
+std::vector<std::string> ProjectLines(const Model& model);
+
+// "Q = 40.0 cfs": a discharge already in the unit shown.
+std::string DischargeText(double shown, bool metric);
+
 // "Vertical exaggeration 10:1" for a factor of 10.
 std::string ExaggerationText(double factor);
 

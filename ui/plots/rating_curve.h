@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "form/runs.h"
+#include "form/rating_table.h"
 #include "model/model.h"
 #include "ui/plots/plot_axes.h"
 #include "ui/plots/plot_style.h"

@@ -5,28 +5,23 @@
 
 #include "model/number_text.h"
 #include "results/display_units.h"
+#include "ui/plots/profile_texts.h"
 
 namespace kelp {
 
 namespace {
 
-using Column = std::array<float, 12> RatingTable::*;
-
 struct CurveKindInfo {
     const char* title;
     const char* quantity;
-    Column column;
+    Column column;  // plotted against the discharge
     const char* designLabel;
-    bool velocity;
 };
 
 constexpr std::array<CurveKindInfo, 3> kCurveKinds{{
-    {"DISCHARGE vs. HEADWATER DEPTH", "HEADWATER DEPTH", &RatingTable::TableHW,
-     "Design D = ", false},
-    {"DISCHARGE vs. OUTLET DEPTH", "OUTLET DEPTH", &RatingTable::TableOutDepth,
-     "Design D = ", false},
-    {"DISCHARGE vs. OUTLET VELOCITY", "OUTLET VELOCITY", &RatingTable::TableOutVel,
-     "Design V = ", true},
+    {"DISCHARGE vs. HEADWATER DEPTH", "HEADWATER DEPTH", Column::Headwater, "Design D = "},
+    {"DISCHARGE vs. OUTLET DEPTH", "OUTLET DEPTH", Column::OutletDepth, "Design D = "},
+    {"DISCHARGE vs. OUTLET VELOCITY", "OUTLET VELOCITY", Column::OutletVelocity, "Design V = "},
 }};
 
 struct Row {
@@ -36,7 +31,8 @@ struct Row {
 std::vector<Row> AnalysedRows(const RatingTable& table, Column column) {
     std::vector<Row> rows;
     for (int i = 0; i < RatingTable::kRows; ++i)
-        if (table.TableJump[i] != "NA") rows.push_back({table.TableQ[i], (table.*column)[i]});
+        if (table.TableJump[i] != kNotAnalysed)
+            rows.push_back({table.TableQ[i], NumberAt(table, column, i)});
     return rows;
 }
 
@@ -61,7 +57,7 @@ RatingCurveData BuildRatingCurve(const Model& model, const RatingTable& table, i
     if (kind < 1 || kind > static_cast<int>(kCurveKinds.size())) throw RuntimeFault(kInvalidCall);
     const CurveKindInfo& info = kCurveKinds[static_cast<std::size_t>(kind - 1)];
     DisplayUnits u = UnitsFor(metric ? 2 : 1);
-    const char* unit = info.velocity ? u.velocity : u.length;
+    const char* unit = u.NameOf(ColumnOf(info.column).unit);
     auto show = [&](const Row& r) {
         return QPointF(u.metric ? r.q / kDischargeFactor : r.q,
                        u.metric ? r.value / kLengthFactor : r.value);
@@ -71,15 +67,13 @@ RatingCurveData BuildRatingCurve(const Model& model, const RatingTable& table, i
     d.title = info.title;
     d.xTitle = std::string("DISCHARGE(") + u.discharge + ")";
     d.yTitle = std::string(info.quantity) + "(" + unit + ")";
-    d.project = {"Project: " + model.ProjectName, "Location: " + model.ProjectLocation,
-                 "Date: " + model.ProjectDate};
+    d.project = ProjectLines(model);
     std::vector<Row> rows = AnalysedRows(table, info.column);
     for (const Row& r : rows) d.points.push_back(show(r));
     if (std::optional<Row> design = DesignRow(rows, model.DesignQ)) {
         d.designPoint = show(*design);
         d.design = {info.designLabel + FormatNumber(d.designPoint->y(), "0.00") + " " + unit,
-                    "Q = " + FormatNumber(d.designPoint->x(), u.metric ? "0.000" : "0.0") + " " +
-                        u.discharge};
+                    DischargeText(d.designPoint->x(), u.metric)};
     }
     return d;
 }

@@ -9,7 +9,7 @@
 
 #include <QPointF>
 
-#include "form/runs.h"
+#include "form/rating_table.h"
 #include "model/model.h"
 
 namespace kelp {

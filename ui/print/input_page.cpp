@@ -19,9 +19,6 @@ struct LabelOverride {
 };
 constexpr LabelOverride kLabelOverrides[] = {{Field::txtTWelev, "Tailwater Elevation"}};
 
-constexpr std::array<const char*, 3> kTailwaterOptions{
-    "Constant Elevation", "Downstream Channel", "Irregular Downstream Channel"};
-
 std::string Label(Field f) {
     for (const LabelOverride& o : kLabelOverrides)
         if (o.field == f) return o.label;
@@ -69,7 +66,8 @@ std::vector<PageLine> SectionPoints(const Model& m, bool metric, const std::stri
 // Banks and n values that the subchannel option uses, as the editor shows them.
 PageGroup IrregularSection(const Model& m, float unitSystem) {
     bool metric = !IsEnglish(unitSystem);
-    std::string unit = metric ? "m" : "ft";
+    const UnitNames& names = UnitNamesOf(metric);
+    std::string unit = names.length;
     PageGroup g{"Irregular Channel (station, elevation)", SectionPoints(m, metric, unit)};
     int option = m.IrrOption;
     if (option < 1 || option > static_cast<int>(kSubchannelOptions.size())) {
@@ -83,7 +81,7 @@ PageGroup IrregularSection(const Model& m, float unitSystem) {
     if (o.left) g.lines.push_back({"Left Overbank n", FloatText(m.IrrN[1]), ""});
     g.lines.push_back({"Main Channel n", FloatText(m.IrrN[2]), ""});
     if (o.right) g.lines.push_back({"Right Overbank n", FloatText(m.IrrN[3]), ""});
-    g.lines.push_back({"Channel Slope", FloatText(m.IrrSlope), metric ? "m/m" : "ft/ft"});
+    g.lines.push_back({"Channel Slope", FloatText(m.IrrSlope), names.slope});
     return g;
 }
 
@@ -92,26 +90,26 @@ PageGroup IrregularSection(const Model& m, float unitSystem) {
 TextPage InputDataPage(const InputForm& form, float unitSystem) {
     TextPage page;
     page.wide.push_back(
-        Group("Project Data", form, {Field::txtProject, Field::txtStation, Field::txtDate}));
+        Group(kProjectGroup, form, {Field::txtProject, Field::txtStation, Field::txtDate}));
     page.columns.push_back(Group(
-        "Culvert Data", form,
+        kCulvertGroup, form,
         {Field::txtDiameter, Field::cboPipematerial, Field::txtSpan, Field::txtRise,
          Field::cboBoxinlet, Field::txtBoxrough, Field::txtNOut},
-        {{"Barrel", form.IsBox() ? "Concrete Box" : "Circular Pipe", ""}}));
+        {{"Barrel", form.IsBox() ? kBoxCaption : kPipeCaption, ""}}));
     page.columns.push_back(Group(
-        "Culvert Profile Data", form,
+        kProfileGroup, form,
         {Field::txtInletsta, Field::txtInletelev, Field::txtUppersta, Field::txtUpperelev,
          Field::txtLowersta, Field::txtLowerelev, Field::txtOutletsta, Field::txtOutletelev},
-        {{"Profile", form.IsDouble() ? "Double Broken-back" : "Single Broken-back", ""}}));
-    page.columns.push_back(Group("Discharge Data", form,
+        {{"Profile", form.IsDouble() ? kDoubleCaption : kSingleCaption, ""}}));
+    page.columns.push_back(Group(kDischargeGroup, form,
                                  {Field::txtMinDischarge, Field::txtDesDischarge,
                                   Field::txtMaxDischarge, Field::txtBarrels}));
-    int option = std::clamp(form.TailwaterOption(), 1, static_cast<int>(kTailwaterOptions.size()));
+    int option = std::clamp(form.TailwaterOption(), 1, static_cast<int>(kTailwaterCaptions.size()));
     page.columns.push_back(Group(
-        "Tailwater Data", form,
+        kTailwaterGroup, form,
         {Field::txtTWelev, Field::cboTWshape, Field::txtTWbottom, Field::txtTWleftside,
          Field::txtTWrightside, Field::txtTWdiameter, Field::txtTWslope, Field::txtTWrough},
-        {{"Tailwater", kTailwaterOptions[static_cast<std::size_t>(option - 1)], ""}}));
+        {{"Tailwater", kTailwaterCaptions[static_cast<std::size_t>(option - 1)], ""}}));
     if (IsIrregularChannel(form.TailwaterOption()))
         page.columns.push_back(IrregularSection(form.model(), unitSystem));
     return page;

@@ -1,12 +1,12 @@
 #include "ui/print/print_pages.h"
 
-#include <QDate>
 #include <QPainter>
 #include <algorithm>
 #include <functional>
 #include <iterator>
 #include <stdexcept>
 
+#include "form/today.h"
 #include "model/codes.h"
 #include "results/output_texts.h"
 #include "results/table_texts.h"
@@ -32,8 +32,8 @@ struct PageInfo {
 constexpr PageInfo kPages[] = {
     {PageKind::InputData, "Input Data", true, false, 0},
     {PageKind::Results, "Culvert Analysis Results", false, false, 0},
-    {PageKind::RatingTable, "Data Output Table", false, true, 0},
-    {PageKind::Profile, "Water Surface Profile", false, false, 0},
+    {PageKind::RatingTable, kTableTitle, false, true, 0},
+    {PageKind::Profile, kProfileCaption, false, false, 0},
     {PageKind::HeadwaterCurve, "Headwater Rating Curve", false, true, 1},
     {PageKind::OutletDepthCurve, "Outlet Depth Rating Curve", false, true, 2},
     {PageKind::OutletVelocityCurve, "Outlet Velocity Rating Curve", false, true, 3},
@@ -114,9 +114,7 @@ void PrintPages(QPagedPaintDevice& device, const PrintSource& source,
     PageStyle style = StyleOf(device);
     QRectF page(0, 0, device.width(), device.height());
     PageHead head{"", 0, static_cast<int>(pages.size()),
-                  source.printedOn.empty()
-                      ? QDate::currentDate().toString(Qt::ISODate).toStdString()
-                      : source.printedOn};
+                  source.printedOn.empty() ? TodayText() : source.printedOn};
     for (PageKind kind : pages) {
         if (head.number > 0) device.newPage();
         ++head.number;

@@ -11,7 +11,7 @@
 #include <QPagedPaintDevice>
 
 #include "form/input_form.h"
-#include "form/runs.h"
+#include "form/rating_table.h"
 #include "model/model.h"
 
 namespace kelp {

@@ -45,8 +45,7 @@ bool Fits(const TableTexts& t, const QFontMetricsF& fm, const Grid& g) {
 
 double ProjectLines(QPainter& p, const QRectF& body, const TableTexts& t, double line) {
     double y = body.top();
-    for (const std::string& text : {"Project: " + t.project, "Station or Location: " + t.location,
-                                    "Date: " + t.date}) {
+    for (const std::string& text : ProjectLines(t)) {
         p.drawText(QRectF(body.left(), y, body.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                    QFontMetricsF(p.font(), p.device())
                        .elidedText(Q(text), Qt::ElideRight, body.width()));

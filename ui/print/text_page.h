@@ -14,9 +14,6 @@
 
 namespace kelp {
 
-// Caption of the notes that say where an answer may be wrong.
-inline constexpr const char* kWarningsCaption = "Warnings";
-
 struct PageLine {
     std::string caption, value, unit;
 };

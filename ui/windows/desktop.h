@@ -1,8 +1,8 @@
-// The desktop program's windows and the commands that pass between them:
-// the input form (a document), the irregular cross-section editor, the two
-// analysis runs, the result form and the rating table, with their return
-// commands and unit menus, the profile and rating-curve windows, printing,
-// help and about. Everything a command shows or asks goes through Prompts.
+// The desktop program's windows wired to one session: the input form, the
+// irregular cross-section editor, the result form and the rating table, the
+// profile and rating-curve windows, printing, help and about. The session
+// decides what each command does; the desktop shows and closes the windows
+// it leads to. Everything a command shows or asks goes through Prompts.
 #pragma once
 
 #include <QObject>
@@ -11,11 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "form/irregular_editor.h"
-#include "form/runs.h"
-#include "form/unit_switch.h"
 #include "model/model.h"
-#include "project/document.h"
+#include "session/session.h"
 #include "ui/print/print_pages.h"
 #include "ui/windows/features.h"
 
@@ -30,9 +27,6 @@ class RatingCurveWindow;
 class StartWindow;
 class TableWindow;
 
-// Today's date as the date field shows it.
-std::string TodayText();
-
 class Desktop : public QObject {
 public:
     Desktop(Model& model, Prompts& prompts, Features features = {},
@@ -46,8 +40,6 @@ public:
     bool Load(const std::string& path);
 
     // The commands of the windows.
-    // "Create/Edit Irregular Channel Data": the irregular tailwater is chosen
-    // and the editor opens on the stored section.
     void EditIrregular();
     void AnalyseDesign();
     void AnalyseRange();
@@ -65,19 +57,14 @@ public:
     void Exit();
 
     // What a window prints: its pages, read in the unit system it shows.
-    PrintSource PrintSourceOf(WindowKind window) const;
+    PrintSource PrintSourceOf(WindowKind window);
     const Features& features() const { return features_; }
 
+    Session& session() { return session_; }
     StartWindow& start() { return *start_; }
     OutputWindow& output() { return *output_; }
     TableWindow& table() { return *table_; }
     IrregularWindow& irregularWindow() { return *irregularWindow_; }
-    IrregularEditor& irregularEditor() { return irregular_; }
-    Model& model() { return model_; }
-    Document& document() { return document_; }
-    InputForm& form() { return document_.form(); }
-    UnitSwitch& units() { return *units_; }
-    RatingTable& ratingTable() { return ratingTable_; }
     ProfileWindow& profile() { return *profile_; }
     // The rating-curve windows open, oldest first.
     std::vector<RatingCurveWindow*> ratingCurves() const;
@@ -90,19 +77,12 @@ private:
     void Connect();
     void ConnectStart();
     void ConnectResults();
-    void ConnectEditor();
-    // After a document command: the form may be a new one, and the file
-    // another one (`otherFile`), whose section an open editor then shows.
-    void ShowDocument(bool newForm, bool otherFile = false);
-    // A document command of the input form, which may replace the form or
-    // read another file.
-    template <typename Result>
-    void RunDocumentCommand(Result (Document::*command)());
-    void ShowEditorUnits(float unitSystem);
-    void Report(const RunOutcome& outcome);
+    // The input form shows the document after a command: its form, its file,
+    // and an open editor the section of another file.
+    void ShowDocument(const DocumentChange& change);
+    void RunDocumentCommand(DocumentChange (Session::*command)());
     void ShowOutput();
     void ShowTable();
-    void ResetUnitSystem();
     void NotYetAvailable();
     // Runs a feature, or tells that it is not available yet.
     template <typename F, typename... Args>
@@ -113,13 +93,9 @@ private:
             NotYetAvailable();
     }
 
-    Model& model_;
     Prompts& prompts_;
     Features features_;
-    Document document_;
-    std::unique_ptr<UnitSwitch> units_;
-    RatingTable ratingTable_;
-    IrregularEditor irregular_;
+    Session session_;
     std::unique_ptr<StartWindow> start_;
     std::unique_ptr<OutputWindow> output_;
     std::unique_ptr<TableWindow> table_;

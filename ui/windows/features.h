@@ -7,9 +7,9 @@
 
 #include <functional>
 
-namespace kelp {
+#include "session/session.h"
 
-enum class WindowKind { Input, Output, Table };
+namespace kelp {
 
 struct Features {
     std::function<void(WindowKind)> printPreview;

@@ -7,7 +7,7 @@ namespace kelp {
 
 QWidget* InputFormWindow() {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "frmStart") return window;
+        if (window->objectName() == kInputFormName) return window;
     return nullptr;
 }
 

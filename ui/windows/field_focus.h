@@ -8,7 +8,10 @@ class QWidget;
 
 namespace kelp {
 
-// The input form's window (objectName "frmStart"), or nullptr.
+// The object name of the input form's window.
+inline constexpr const char* kInputFormName = "frmStart";
+
+// The input form's window, or nullptr.
 QWidget* InputFormWindow();
 // Activates the input form and focuses the field named after the control.
 void FocusInputField(Field field);

@@ -11,10 +11,8 @@
 namespace kelp {
 namespace {
 
-constexpr const char* kDefaultTitle = "KELP";
-
 QString Title(const std::string& title) {
-    return QString::fromStdString(title.empty() ? std::string(kDefaultTitle) : title);
+    return QString::fromStdString(title.empty() ? std::string(kProgramName) : title);
 }
 
 QMessageBox::StandardButtons StandardButtons(Buttons buttons) {

@@ -9,6 +9,13 @@ class QMenu;
 
 namespace kelp {
 
+// The captions of the unit menus: the input form and the result form say
+// "&Unit", the rating table "&Units".
+inline constexpr const char* kUnitMenuCaption = "&Unit";
+inline constexpr const char* kTableUnitMenuCaption = "&Units";
+// The help menu of every window.
+inline constexpr const char* kHelpMenuCaption = "&Help";
+
 class UnitMenu : public QObject {
     Q_OBJECT
 public:

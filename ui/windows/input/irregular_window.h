@@ -1,9 +1,9 @@
-// frmIrregularTW ("Irregular TW Rating Curve"), the entry of the irregular
-// downstream cross-section: the coordinate count and its check, fifteen
-// station/elevation rows, the bank points, the subchannel option, the three
-// Manning's n values and the channel slope. A thin view over IrregularEditor:
-// every event is handed to the editor, and the window then shows the
-// editor's texts and visibility again.
+// The irregular cross-section editor's window ("Irregular TW Rating Curve"),
+// the entry of the irregular downstream cross-section: the coordinate count
+// and its check, fifteen station/elevation rows, the bank points, the
+// subchannel option, the three Manning's n values and the channel slope. A
+// thin view over IrregularEditor: every event is handed to the editor, and
+// the window then shows the editor's texts and visibility again.
 #pragma once
 
 #include <QWidget>

@@ -29,13 +29,13 @@ struct OptionInfo {
 
 // In the order of the Option enumeration.
 constexpr std::array<OptionInfo, kOptionCount> kOptions{{
-    {"optBox", "Concrete Box", "lblBox"},
-    {"optCircle", "Circular Pipe", "lblCircle"},
-    {"optSingle", "Single Broken-back", "lblSingle"},
-    {"optDouble", "Double Broken-back", "lblDouble"},
-    {"optTWconstant", "Constant Elevation", "lblTWconstant"},
-    {"optTWdown", "Downstream Channel", "lblTWdown"},
-    {"optTWirregular", "Irregular Downstream Channel", "lblTWirregular"},
+    {"optBox", kBoxCaption, "lblBox"},
+    {"optCircle", kPipeCaption, "lblCircle"},
+    {"optSingle", kSingleCaption, "lblSingle"},
+    {"optDouble", kDoubleCaption, "lblDouble"},
+    {"optTWconstant", kTailwaterCaptions[0], "lblTWconstant"},
+    {"optTWdown", kTailwaterCaptions[1], "lblTWdown"},
+    {"optTWirregular", kTailwaterCaptions[2], "lblTWirregular"},
 }};
 
 constexpr Field kListFields[] = {Field::cboPipematerial, Field::cboBoxinlet, Field::cboTWshape,
@@ -94,10 +94,10 @@ void StartWindow::BuildMenus() {
     file->addSeparator();
     connect(file->addAction("&Exit"), &QAction::triggered, this, &StartWindow::exitRequested);
 
-    unitMenu_ = new UnitMenu(menuBar()->addMenu("&Unit"));
+    unitMenu_ = new UnitMenu(menuBar()->addMenu(kUnitMenuCaption));
     connect(unitMenu_, &UnitMenu::chosen, this, &StartWindow::ChooseUnit);
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(kHelpMenuCaption);
     connect(help->addAction("&Operating Instructions"), &QAction::triggered, this,
             &StartWindow::helpRequested);
     connect(help->addAction("&About"), &QAction::triggered, this, &StartWindow::aboutRequested);
@@ -201,7 +201,7 @@ QWidget* StartWindow::OptionPair(Option first, Option second) {
 QWidget* StartWindow::ProjectGroup() {
     auto* grid = FieldGrid();
     for (Field f : {Field::txtProject, Field::txtStation, Field::txtDate}) AddField(grid, f);
-    return Group("Project Data", grid);
+    return Group(kProjectGroup, grid);
 }
 
 QWidget* StartWindow::CulvertGroup() {
@@ -210,7 +210,7 @@ QWidget* StartWindow::CulvertGroup() {
     for (Field f : {Field::txtDiameter, Field::cboPipematerial, Field::txtSpan, Field::txtRise,
                     Field::cboBoxinlet, Field::txtBoxrough, Field::txtNOut})
         AddField(grid, f);
-    return Group("Culvert Data", grid);
+    return Group(kCulvertGroup, grid);
 }
 
 QWidget* StartWindow::ProfileGroup() {
@@ -220,7 +220,7 @@ QWidget* StartWindow::ProfileGroup() {
                     Field::txtUpperelev, Field::txtLowersta, Field::txtLowerelev,
                     Field::txtOutletsta, Field::txtOutletelev})
         AddField(grid, f);
-    return Group("Culvert Profile Data", grid);
+    return Group(kProfileGroup, grid);
 }
 
 QWidget* StartWindow::DischargeGroup() {
@@ -228,7 +228,7 @@ QWidget* StartWindow::DischargeGroup() {
     for (Field f : {Field::txtMinDischarge, Field::txtDesDischarge, Field::txtMaxDischarge,
                     Field::txtBarrels})
         AddField(grid, f);
-    return Group("Discharge Data", grid);
+    return Group(kDischargeGroup, grid);
 }
 
 // The constant elevation is typed beside its option; the channel fields
@@ -253,7 +253,7 @@ QWidget* StartWindow::TailwaterGroup() {
         emit irregularEditRequested();
     });
     grid->addWidget(irregular_, grid->rowCount(), 0, 1, 3);
-    return Group("Tailwater Data", grid);
+    return Group(kTailwaterGroup, grid);
 }
 
 QWidget* StartWindow::Commands() {

@@ -10,6 +10,7 @@
 
 #include "form/unit_switch.h"
 #include "model/codes.h"
+#include "ui/windows/field_focus.h"
 #include "ui/windows/input/field_events.h"
 #include "ui/windows/unit_menu.h"
 
@@ -63,7 +64,7 @@ const std::string& Caption(const UnitCaptions& units, UnitGroup group) {
 }  // namespace
 
 StartWindow::StartWindow(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("frmStart");
+    setObjectName(kInputFormName);
     events_ = new FieldEvents(this, [this](Field f, bool gained) { FocusChanged(f, gained); });
     BuildMenus();
     setCentralWidget(BuildGroups());

@@ -1,4 +1,4 @@
-// frmStart, the main window: the five groups of input fields, the two
+// The input form, the main window: the five groups of input fields, the two
 // analysis commands and the File, Unit and Help menus. A thin view over the
 // screen-independent InputForm: every event is handed to the form, and the
 // window then shows the form's state again.

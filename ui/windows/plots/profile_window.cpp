@@ -1,12 +1,13 @@
 #include "ui/windows/plots/profile_window.h"
 
+#include "results/output_texts.h"
 #include "ui/plots/profile_plot.h"
 
 namespace kelp {
 
 ProfileWindow::ProfileWindow(QWidget* parent) : PlotCanvas(parent) {
     setObjectName("frmProfile");
-    setWindowTitle("Water Surface Profile");
+    setWindowTitle(kProfileCaption);
 }
 
 void ProfileWindow::SetAnalysis(const Model& model) {

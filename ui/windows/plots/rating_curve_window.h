@@ -3,7 +3,7 @@
 // against the discharge, titled as its picture.
 #pragma once
 
-#include "form/runs.h"
+#include "form/rating_table.h"
 #include "model/codes.h"
 #include "model/model.h"
 #include "ui/windows/plots/plot_canvas.h"

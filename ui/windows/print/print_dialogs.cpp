@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <exception>
 
+#include "form/prompts.h"
 #include "ui/windows/window_placement.h"
 
 namespace kelp {
@@ -23,7 +24,7 @@ void Paint(QWidget* parent, QPrinter& printer, const PrintSource& source,
     try {
         PrintPages(printer, source, pages);
     } catch (const std::exception& error) {
-        QMessageBox::warning(parent, "KELP", QString::fromStdString(error.what()));
+        QMessageBox::warning(parent, kProgramName, QString::fromStdString(error.what()));
     }
 }
 

@@ -35,8 +35,8 @@ constexpr int kGroupsPerColumn = 2;
 
 OutputWindow::OutputWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmOutput");
-    setWindowTitle("KELP");
-    ConnectMenus(AddResultMenus(this, "&Unit"));
+    setWindowTitle(kProgramName);
+    ConnectMenus(AddResultMenus(this, kUnitMenuCaption));
     auto* page = new QWidget;
     page_ = new QVBoxLayout(page);
     page_->setContentsMargins(10, 10, 10, 10);

@@ -1,4 +1,4 @@
-// frmOutput ("KELP"): the answer of the one-discharge analysis in four
+// The result form ("KELP"): the answer of the one-discharge analysis in four
 // groups, shown from the texts the result form's object builds. The window
 // computes nothing; its commands are reported to the program.
 #pragma once

@@ -17,7 +17,7 @@ ResultMenus AddResultMenus(QMainWindow* window, const char* unitTitle) {
     menus.back = file->addAction("&Return");
     menus.exit = file->addAction("&Exit");
     menus.units = new UnitMenu(window->menuBar()->addMenu(unitTitle));
-    menus.help = window->menuBar()->addMenu("&Help")->addAction("&Operating Instructions");
+    menus.help = window->menuBar()->addMenu(kHelpMenuCaption)->addAction("&Operating Instructions");
     return menus;
 }
 

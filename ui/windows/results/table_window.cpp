@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "form/input_form.h"
 #include "ui/windows/picture_command.h"
 #include "ui/windows/results/result_menus.h"
 #include "ui/windows/unit_menu.h"
@@ -51,8 +52,8 @@ QTableWidgetItem* Cell(const std::string& text) {
 
 TableWindow::TableWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmTable");
-    setWindowTitle("Data Output Table");
-    ConnectMenus(AddResultMenus(this, "&Units"));
+    setWindowTitle(kTableTitle);
+    ConnectMenus(AddResultMenus(this, kTableUnitMenuCaption));
     auto* page = new QWidget;
     auto* stack = new QVBoxLayout(page);
     stack->setContentsMargins(10, 10, 10, 10);
@@ -81,12 +82,12 @@ QWidget* TableWindow::ProjectLines() {
     auto* lines = new QWidget;
     auto* form = new QFormLayout(lines);
     form->setContentsMargins(0, 0, 0, 6);
-    const char* captions[] = {"Project", "Station or Location", "Date"};
+    const Field fields[] = {Field::txtProject, Field::txtStation, Field::txtDate};
     const char* names[] = {"lblProject", "lblStation", "lblDate"};
     for (std::size_t i = 0; i < project_.size(); ++i) {
         project_[i] = new QLabel;
         project_[i]->setObjectName(names[i]);
-        form->addRow(QString(captions[i]) + ":", project_[i]);
+        form->addRow(QString(FieldLabel(fields[i])) + ":", project_[i]);
     }
     return lines;
 }

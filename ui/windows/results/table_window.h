@@ -1,5 +1,5 @@
-// frmTable ("Data Output Table"): the rating table of the range run with a
-// detail command per row, the three rating-curve commands and the return to
+// The rating table window ("Data Output Table"): the rating table of the
+// range run with a detail command per row, the three rating-curve commands and the return to
 // the input form, shown from the texts the table's object builds.
 #pragma once
 
